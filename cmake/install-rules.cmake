@@ -1,0 +1,2 @@
+include(GNUInstallDirs)
+install(TARGETS flopdir RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -1,0 +1,55 @@
+#include "d88.h"
+
+#ifndef _WIN32
+#include <sys/types.h>
+#endif
+
+bool seek_image(std::FILE* image, std::uint64_t offset)
+{
+#ifdef _WIN32
+    return _fseeki64(image, static_cast<__int64>(offset), SEEK_SET) == 0;
+#else
+    static_assert(sizeof(off_t) >= 8, "build with _FILE_OFFSET_BITS=64");
+    return fseeko(image, static_cast<off_t>(offset), SEEK_SET) == 0;
+#endif
+}
+
+bool locate_directory(std::FILE* image, unsigned char (&area)[directory_area_size])
+{
+    if (!seek_image(image, media_type_offset))
+        return false;
+    unsigned directory_track = 0;
+    switch (std::fgetc(image)) {
+    case media_type_2d:
+        directory_track = directory_track_2d;
+        break;
+    case media_type_2dd:
+        directory_track = directory_track_2dd;
+        break;
+    default: // another medium, end of file or a read error
+        return false;
+    }
+
+    unsigned char entry[track_table_entry_size];
+    if (!seek_image(image, track_table_offset + track_table_entry_size * directory_track)
+        || std::fread(entry, 1, sizeof entry, image) != sizeof entry)
+        return false;
+    const std::uint32_t track_offset = static_cast<std::uint32_t>(entry[0])
+        | static_cast<std::uint32_t>(entry[1]) << 8
+        | static_cast<std::uint32_t>(entry[2]) << 16
+        | static_cast<std::uint32_t>(entry[3]) << 24;
+    // Zero marks a track that the image does not hold.
+    if (track_offset == 0)
+        return false;
+
+    // The whole area is read before anything is listed, so that an image cut
+    // short inside it is refused instead of listed in part.
+    return seek_image(image, track_offset)
+        && std::fread(area, 1, directory_area_size, image) == directory_area_size;
+}
+
+const unsigned char* enter_directory_sector(const unsigned char (&area)[directory_area_size],
+                                            std::size_t sector)
+{
+    return area + sector * sector_record_size + sector_header_size;
+}

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+#include "d88.h"
+#include "d88_builder.h"
+
+namespace {
+
+std::string scratch(const std::string& name)
+{
+    return std::string(FLOPDIR_SCRATCH) + "/" + name;
+}
+
+std::string in_quotes(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
+std::string read_file(const std::string& path)
+{
+    std::string text;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr)
+        return "(missing)";
+    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file))
+        text += static_cast<char>(c);
+    std::fclose(file);
+    return text;
+}
+
+struct run_result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built program through the shell: `before` may change directory or
+// pipe into it. Standard output is captured, unless it is sent to out_device.
+run_result run_flopdir(const std::string& arguments, const std::string& before = "",
+                       const std::string& out_device = "")
+{
+    const std::string out_path = out_device.empty() ? scratch("stdout.txt") : out_device;
+    const std::string err_path = scratch("stderr.txt");
+    const std::string command = before + in_quotes(FLOPDIR_EXE) + " " + arguments + " >" + in_quotes(out_path)
+        + " 2>" + in_quotes(err_path);
+    int status = std::system(command.c_str());
+#ifndef _WIN32
+    status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+    return {status, out_device.empty() ? read_file(out_path) : "", read_file(err_path)};
+}
+
+TEST(CommandLine, PrintsOneMessageOrTheListingWithItsStatus)
+{
+    const std::string listing = "FILE  .BAS\n";
+    const std::string illegal = "illegal d88 format\n";
+    const std::string missing = scratch("missing.d88");
+    const std::string legal = scratch("legal.d88");
+    disk_image disk = make_disk(media_type_2d);
+    ASSERT_TRUE(write_disk(scratch("empty.d88"), disk));
+    set_entry(disk, 0, "FILE  BAS");
+    ASSERT_TRUE(write_disk(legal, disk));
+    ASSERT_TRUE(write_disk(scratch("-dash.d88"), disk));
+    ASSERT_TRUE(write_sparse_disk(scratch("far.d88"), disk, 0xC0000000u));
+    disk.resize(directory_track_offset(disk) + directory_area_size - 1);
+    ASSERT_TRUE(write_disk(scratch("cut.d88"), disk));
+
+    const struct {
+        const char* what;
+        std::string arguments;
+        std::string before;
+        std::string out;
+        int status;
+    } rows[] = {
+        {"no argument", "", "", "usage: flopdir input.d88\n", 1},
+        {"missing file", in_quotes(missing), "", "cannot open " + missing + "\n", 1},
+        {"second argument ignored", in_quotes(legal) + " " + in_quotes(missing), "", listing, 0},
+        {"path starting with a dash", "-dash.d88", "cd " + in_quotes(FLOPDIR_SCRATCH) + " && ", listing, 0},
+        {"empty directory", in_quotes(scratch("empty.d88")), "", "", 0},
+        {"cut inside the directory", in_quotes(scratch("cut.d88")), "", illegal, 1},
+        {"directory at 3 GiB", in_quotes(scratch("far.d88")), "", listing, 0},
+#ifndef _WIN32
+        {"a directory", in_quotes(FLOPDIR_SCRATCH), "", illegal, 1},
+        {"unseekable input", "/dev/stdin", "cat " + in_quotes(legal) + " | ", illegal, 1},
+#endif
+    };
+    for (const auto& row : rows) {
+        const run_result result = run_flopdir(row.arguments, row.before);
+        EXPECT_EQ(result.out, row.out) << row.what;
+        EXPECT_EQ(result.err, "") << row.what;
+        EXPECT_EQ(result.status, row.status) << row.what;
+    }
+    std::remove(scratch("far.d88").c_str());
+}
+
+#ifndef _WIN32
+TEST(CommandLine, FailsWhenTheListingCannotBeWritten)
+{
+    disk_image disk = make_disk(media_type_2d);
+    set_entry(disk, 0, "FILE  BAS");
+    ASSERT_TRUE(write_disk(scratch("full.d88"), disk));
+    const run_result result = run_flopdir(in_quotes(scratch("full.d88")), "", "/dev/full");
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.status, 1);
+}
+#endif
+
+} // namespace

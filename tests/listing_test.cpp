@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "d88.h"
+#include "d88_builder.h"
+#include "listing.h"
+
+namespace {
+
+const std::string illegal = "(illegal image)";
+
+// Reads the disk from a file as the program does: its listing, or `illegal`.
+std::string listing_of(const disk_image& disk)
+{
+    std::FILE* image = std::tmpfile();
+    std::FILE* out = std::tmpfile();
+    std::fwrite(disk.data(), 1, disk.size(), image);
+    std::rewind(image);
+    unsigned char area[directory_area_size];
+    std::string result = illegal;
+    if (locate_directory(image, area)) {
+        list_directory(area, out);
+        std::rewind(out);
+        result.clear();
+        for (int c = std::fgetc(out); c != EOF; c = std::fgetc(out))
+            result += static_cast<char>(c);
+    }
+    std::fclose(image);
+    std::fclose(out);
+    return result;
+}
+
+TEST(Listing, PrintsInUseEntriesByteForByte)
+{
+    const struct {
+        const char* entry; // name and extension, 9 bytes
+        const char* line;
+    } rows[] = {
+        {"@AAAAABAS", ""}, {"AAAAAABAS", "AAAAAA.BAS\n"}, {"ZZZZZZBAS", "ZZZZZZ.BAS\n"}, {"[AAAAABAS", ""},
+        {"`AAAAABAS", ""}, {"aaaaaabas", "aaaaaa.bas\n"}, {"zzzzzzBAS", "zzzzzz.BAS\n"}, {"{AAAAABAS", ""},
+        {"\x80" "AAAAABAS", ""}, {"\xC1" "AAAAABAS", ""}, {"\xFF" "AAAAABAS", ""}, {"\0AAAAABAS", ""},
+        {"0AAAAABAS", ""}, {" AAAAABAS", ""},
+        {"AB    BAS", "AB    .BAS\n"}, {"AB    BAS", "AB    .BAS\n"}, {"AB\0DEFBAS", "AB.BAS\n"},
+        {"NAME     ", "NAME  .   \n"}, {"NAME  \0AS", "NAME  .\n"}, {"NAME  B\0S", "NAME  .B\n"},
+        {"KANA\xB1\xDD" "BAS", "KANA\xB1\xDD.BAS\n"}, {"A\nB\x1B[\x7F" "BAS", "A?B?[?.BAS\n"},
+    };
+    disk_image disk = make_disk(media_type_2d);
+    std::string expected;
+    std::size_t index = 0;
+    for (const auto& row : rows) {
+        set_entry(disk, index++, row.entry);
+        expected += row.line;
+    }
+    EXPECT_EQ(listing_of(disk), expected);
+}
+
+TEST(Listing, WalksTwelveSectorsInStoredOrderWhateverTheirHeaders)
+{
+    disk_image disk = make_disk(media_type_2d);
+    set_entry(disk, 15, "END0  ONE");
+    set_entry(disk, 16, "START1ONE");
+    set_entry(disk, 191, "LAST  ONE");
+    set_entry(disk, 192, "BEYONDONE");
+    for (std::size_t sector = 0; sector < sectors_per_track; ++sector) {
+        unsigned char* header = &disk[directory_track_offset(disk) + sector * sector_record_size];
+        header[2] = static_cast<unsigned char>(sectors_per_track - sector); // records in reverse
+        header[7] = 0x10; // deleted mark
+        header[15] = 2; // data size 512
+    }
+    EXPECT_EQ(listing_of(disk), "END0  .ONE\nSTART1.ONE\nLAST  .ONE\n");
+}
+
+TEST(Locating, FollowsTheMediaTypeAndRefusesWhatTheImageDoesNotHold)
+{
+    const std::string listed = "FILE  .BAS\n";
+    const struct {
+        const char* what;
+        int media_type;
+        void (*change)(disk_image&);
+        std::string expected;
+    } rows[] = {
+        {"2D", media_type_2d, [](disk_image&) {}, listed},
+        {"2DD", media_type_2dd, [](disk_image&) {}, listed},
+        {"2HD, though well formed", 0x20, [](disk_image&) {}, illegal},
+        {"2D ignores the 2DD entry", media_type_2d, [](disk_image& d) { put_le32(d, 328, 0); }, listed},
+        {"2DD ignores the 2D entry", media_type_2dd, [](disk_image& d) { put_le32(d, 176, 0); }, listed},
+        {"2D track at 0x2B0", media_type_2d,
+         [](disk_image& d) {
+             put_le32(d, 176, 0x2B0);
+             d[0x2C0] = 'X';
+             d[0x3D0] = 'Y';
+         },
+         "X\xFF\xFF\xFF\xFF\xFF.\xFF\xFF\xFF\nY\xFF\xFF\xFF\xFF\xFF.\xFF\xFF\xFF\n"},
+        {"2DD track at 0x2B0", media_type_2dd,
+         [](disk_image& d) {
+             put_le32(d, 328, 0x2B0);
+             d[0x2C0] = 'X';
+         },
+         "X\xFF\xFF\xFF\xFF\xFF.\xFF\xFF\xFF\n"},
+        {"27 bytes", media_type_2d, [](disk_image& d) { d.resize(27); }, illegal},
+        {"ends inside the table entry", media_type_2d, [](disk_image& d) { d.resize(179); }, illegal},
+        {"track offset zero", media_type_2d, [](disk_image& d) { put_le32(d, 176, 0); }, illegal},
+        {"track past the end", media_type_2d,
+         [](disk_image& d) { put_le32(d, 176, static_cast<std::uint32_t>(d.size())); }, illegal},
+        {"ends inside the directory", media_type_2d,
+         [](disk_image& d) { d.resize(directory_track_offset(d) + directory_area_size - 1); }, illegal},
+        {"ends with the directory", media_type_2d,
+         [](disk_image& d) { d.resize(directory_track_offset(d) + directory_area_size); }, listed},
+    };
+    for (const auto& row : rows) {
+        disk_image disk = make_disk(row.media_type);
+        set_entry(disk, 0, "FILE  BAS");
+        row.change(disk);
+        EXPECT_EQ(listing_of(disk), row.expected) << row.what;
+    }
+}
+
+TEST(Sample, IsWhatItsRecipeMakes)
+{
+    std::FILE* file = std::fopen(FLOPDIR_SAMPLE, "rb");
+    ASSERT_NE(file, nullptr);
+    disk_image stored;
+    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file))
+        stored.push_back(static_cast<unsigned char>(c));
+    std::fclose(file);
+    EXPECT_TRUE(stored == make_sample_disk()) << "rebuild it with the make_sample target";
+}
+
+} // namespace

@@ -1,0 +1,140 @@
+#include "d88_builder.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "d88.h"
+#include "listing.h"
+
+namespace {
+
+constexpr std::size_t track_count_2d = 80;
+constexpr std::size_t track_count_2dd = 160;
+constexpr std::size_t track_size = sectors_per_track * sector_record_size;
+
+void put_le16(disk_image& disk, std::size_t offset, unsigned value)
+{
+    disk[offset] = static_cast<unsigned char>(value);
+    disk[offset + 1] = static_cast<unsigned char>(value >> 8);
+}
+
+std::uint32_t get_le32(const disk_image& disk, std::size_t offset)
+{
+    return static_cast<std::uint32_t>(disk[offset]) | static_cast<std::uint32_t>(disk[offset + 1]) << 8
+        | static_cast<std::uint32_t>(disk[offset + 2]) << 16 | static_cast<std::uint32_t>(disk[offset + 3]) << 24;
+}
+
+bool write_at(std::FILE* file, std::uint64_t offset, const unsigned char* bytes, std::size_t size)
+{
+    return seek_image(file, offset) && std::fwrite(bytes, 1, size, file) == size;
+}
+
+} // namespace
+
+void put_le32(disk_image& disk, std::size_t offset, std::uint32_t value)
+{
+    put_le16(disk, offset, value & 0xFFFF);
+    put_le16(disk, offset + 2, value >> 16);
+}
+
+disk_image make_disk(int media_type)
+{
+    const std::size_t track_count = media_type == media_type_2dd ? track_count_2dd : track_count_2d;
+    disk_image disk(d88_header_size + track_count * track_size, 0xFF);
+    std::memset(disk.data(), 0, d88_header_size);
+    disk[media_type_offset] = static_cast<unsigned char>(media_type);
+    put_le32(disk, 28, static_cast<std::uint32_t>(disk.size()));
+    for (std::size_t track = 0; track < track_count; ++track) {
+        const std::size_t track_offset = d88_header_size + track * track_size;
+        put_le32(disk, track_table_offset + track_table_entry_size * track, static_cast<std::uint32_t>(track_offset));
+        for (std::size_t sector = 0; sector < sectors_per_track; ++sector) {
+            const std::size_t header = track_offset + sector * sector_record_size;
+            std::memset(&disk[header], 0, sector_header_size);
+            disk[header] = static_cast<unsigned char>(track / 2); // cylinder
+            disk[header + 1] = static_cast<unsigned char>(track % 2); // head
+            disk[header + 2] = static_cast<unsigned char>(sector + 1); // record number
+            disk[header + 3] = 1; // size code: 256 bytes
+            put_le16(disk, header + 4, sectors_per_track);
+            put_le16(disk, header + 14, sector_data_size);
+        }
+    }
+    return disk;
+}
+
+std::size_t table_entry_offset(const disk_image& disk)
+{
+    const unsigned track = disk[media_type_offset] == media_type_2dd ? directory_track_2dd : directory_track_2d;
+    return track_table_offset + track_table_entry_size * track;
+}
+
+std::size_t directory_track_offset(const disk_image& disk)
+{
+    return get_le32(disk, table_entry_offset(disk));
+}
+
+std::size_t entry_offset(const disk_image& disk, std::size_t index)
+{
+    const std::size_t sector = index / entries_per_sector;
+    return directory_track_offset(disk) + sector * sector_record_size + sector_header_size
+        + (index % entries_per_sector) * entry_size;
+}
+
+void set_entry(disk_image& disk, std::size_t index, const char* name_and_extension)
+{
+    unsigned char* entry = &disk[entry_offset(disk, index)];
+    std::memset(entry, 0, entry_size);
+    std::memcpy(entry, name_and_extension, name_size + extension_size);
+}
+
+bool write_disk(const std::string& path, const disk_image& disk)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr)
+        return false;
+    const bool written = std::fwrite(disk.data(), 1, disk.size(), file) == disk.size();
+    return std::fclose(file) == 0 && written;
+}
+
+bool write_sparse_disk(const std::string& path, const disk_image& disk, std::uint32_t track_offset)
+{
+    disk_image header(disk.begin(), disk.begin() + d88_header_size);
+    put_le32(header, table_entry_offset(disk), track_offset);
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr)
+        return false;
+    const bool written = write_at(file, 0, header.data(), header.size())
+        && write_at(file, track_offset, &disk[directory_track_offset(disk)], track_size);
+    return std::fclose(file) == 0 && written;
+}
+
+disk_image make_sample_disk()
+{
+    disk_image disk = make_disk(media_type_2d);
+    std::memcpy(disk.data(), "GAMES 1985", 10);
+
+    // Files as saved over a disk's life: some deleted since (first byte 0),
+    // a padded name, a lower-case name, a blank extension; the rest of the
+    // directory never used (0xFF). Each file gets an attribute and a first
+    // cluster, as a real directory would hold them.
+    struct sample_file {
+        const char* name_and_extension;
+        unsigned char attribute;
+    };
+    const sample_file files[] = {
+        {"MENU  BAS", 0x00}, {"GAME  BAS", 0x00}, {"CHARA BIN", 0x01}, {"\0LDMAPDAT", 0x80},
+        {"MAP1  DAT", 0x80}, {"MAP2  DAT", 0x80}, {"SCORE    ", 0x80}, {"title BIN", 0x01},
+        {"\0EST  BAS", 0x00}, {"MUSIC BAS", 0x00}, {"SOUND BIN", 0x01}, {"AB    BAS", 0x00},
+        {"CONFIGDAT", 0x80}, {"README   ", 0x80}, {"\0AVE1 DAT", 0x80}, {"SAVE2 DAT", 0x80},
+        {"LOADERBAS", 0x00},
+    };
+    std::size_t index = 0;
+    for (const sample_file& file : files) {
+        set_entry(disk, index, file.name_and_extension);
+        unsigned char* entry = &disk[entry_offset(disk, index)];
+        entry[9] = file.attribute;
+        entry[10] = static_cast<unsigned char>(2 + 3 * index); // first cluster
+        std::memset(entry + 11, 0xFF, 5);
+        ++index;
+    }
+    return disk;
+}

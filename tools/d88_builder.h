@@ -1,0 +1,38 @@
+// Builds D88 disk images in memory, for the tests and the bundled sample.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+using disk_image = std::vector<unsigned char>;
+
+constexpr std::size_t d88_header_size = 0x2B0;
+constexpr std::size_t sectors_per_track = 16;
+
+// A freshly formatted disk: 80 tracks (2DD: 160) of 16 sectors of 256 bytes,
+// every data byte 0xFF, so the directory holds no file.
+disk_image make_disk(int media_type);
+
+// The file offset of the table entry of the disk's directory track, of that
+// track's first sector record, and of directory entry index (16 a sector;
+// from index 192 on, past the directory area).
+std::size_t table_entry_offset(const disk_image& disk);
+std::size_t directory_track_offset(const disk_image& disk);
+std::size_t entry_offset(const disk_image& disk, std::size_t index);
+
+// Stores 9 bytes, name then extension, as entry index; the rest of the entry
+// is zeroed.
+void set_entry(disk_image& disk, std::size_t index, const char* name_and_extension);
+
+void put_le32(disk_image& disk, std::size_t offset, std::uint32_t value);
+
+bool write_disk(const std::string& path, const disk_image& disk);
+
+// Writes the disk's header and directory track only, with the track moved to
+// track_offset: a sparse file as large as the offset.
+bool write_sparse_disk(const std::string& path, const disk_image& disk, std::uint32_t track_offset);
+
+// The bundled example: a used 2D disk with a dozen files.
+disk_image make_sample_disk();
