@@ -1,16 +1,23 @@
-// Writes the bundled example image: make_sample examples/sample.d88
+// Writes the bundled example image:   make_sample examples/sample.d88
+// or the same disk with its directory track moved past 3 GiB, as a sparse
+// file:                               make_sample --sparse far.d88
 #include <cstdio>
+#include <cstring>
 
 #include "d88_builder.h"
 
 int main(int argc, char* argv[])
 {
-    if (argc < 2) {
-        std::fputs("usage: make_sample output.d88\n", stderr);
+    const bool sparse = argc == 3 && std::strcmp(argv[1], "--sparse") == 0;
+    if (argc != 2 && !sparse) {
+        std::fputs("usage: make_sample [--sparse] output.d88\n", stderr);
         return 1;
     }
-    if (!write_disk(argv[1], make_sample_disk())) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+    const char* path = argv[argc - 1];
+    const bool written = sparse ? write_sparse_disk(path, make_sample_disk(), 0xC0000000u)
+                                : write_disk(path, make_sample_disk());
+    if (!written) {
+        std::fprintf(stderr, "cannot write %s\n", path);
         return 1;
     }
     return 0;
