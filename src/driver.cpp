@@ -27,7 +27,7 @@ int run_flopdir(int argc, char* argv[])
         return 1;
     }
     list_directory(area, stdout);
-    // A listing that could not be written (a full disk, a closed pipe) is a
-    // failure; the status is the only report.
+    // A listing that could not be written (to a full disk, say) is a failure;
+    // the status is the only report.
     return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? 0 : 1;
 }

@@ -8,6 +8,7 @@
 
 namespace {
 
+constexpr std::size_t disk_size_offset = 28;
 constexpr std::size_t track_count_2d = 80;
 constexpr std::size_t track_count_2dd = 160;
 constexpr std::size_t track_size = sectors_per_track * sector_record_size;
@@ -43,7 +44,7 @@ disk_image make_disk(int media_type)
     disk_image disk(d88_header_size + track_count * track_size, 0xFF);
     std::memset(disk.data(), 0, d88_header_size);
     disk[media_type_offset] = static_cast<unsigned char>(media_type);
-    put_le32(disk, 28, static_cast<std::uint32_t>(disk.size()));
+    put_le32(disk, disk_size_offset, static_cast<std::uint32_t>(disk.size()));
     for (std::size_t track = 0; track < track_count; ++track) {
         const std::size_t track_offset = d88_header_size + track * track_size;
         put_le32(disk, track_table_offset + track_table_entry_size * track, static_cast<std::uint32_t>(track_offset));
@@ -93,6 +94,19 @@ bool write_disk(const std::string& path, const disk_image& disk)
         return false;
     const bool written = std::fwrite(disk.data(), 1, disk.size(), file) == disk.size();
     return std::fclose(file) == 0 && written;
+}
+
+std::string read_file(const std::string& path)
+{
+    std::string bytes;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr)
+        return bytes;
+    char buffer[4096];
+    for (std::size_t size; (size = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        bytes.append(buffer, size);
+    std::fclose(file);
+    return bytes;
 }
 
 bool write_sparse_disk(const std::string& path, const disk_image& disk, std::uint32_t track_offset)

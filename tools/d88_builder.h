@@ -30,6 +30,9 @@ void put_le32(disk_image& disk, std::size_t offset, std::uint32_t value);
 
 bool write_disk(const std::string& path, const disk_image& disk);
 
+// The whole file as bytes; empty when it cannot be read.
+std::string read_file(const std::string& path);
+
 // Writes the disk's header and directory track only, with the track moved to
 // track_offset: a sparse file as large as the offset.
 bool write_sparse_disk(const std::string& path, const disk_image& disk, std::uint32_t track_offset);
