@@ -56,7 +56,7 @@ TEST(CommandLine, PrintsOneMessageOrTheListingWithItsStatus)
     set_entry(disk, 0, "FILE  BAS");
     ASSERT_TRUE(write_disk(legal, disk));
     ASSERT_TRUE(write_disk(scratch("-dash.d88"), disk));
-    ASSERT_TRUE(write_sparse_disk(scratch("far.d88"), disk, 0xC0000000u));
+    ASSERT_TRUE(write_sparse_disk(scratch("far.d88"), disk, far_track_offset));
 
     const struct {
         const char* what;

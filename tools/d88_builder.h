@@ -33,6 +33,9 @@ bool write_disk(const std::string& path, const disk_image& disk);
 // The whole file as bytes; empty when it cannot be read.
 std::string read_file(const std::string& path);
 
+// 3 GiB: past what a signed 32-bit file position can reach.
+constexpr std::uint32_t far_track_offset = 0xC0000000u;
+
 // Writes the disk's header and directory track only, with the track moved to
 // track_offset: a sparse file as large as the offset.
 bool write_sparse_disk(const std::string& path, const disk_image& disk, std::uint32_t track_offset);

@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     const char* path = argv[argc - 1];
-    const bool written = sparse ? write_sparse_disk(path, make_sample_disk(), 0xC0000000u)
+    const bool written = sparse ? write_sparse_disk(path, make_sample_disk(), far_track_offset)
                                 : write_disk(path, make_sample_disk());
     if (!written) {
         std::fprintf(stderr, "cannot write %s\n", path);
