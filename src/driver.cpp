@@ -1,9 +1,20 @@
 #include "driver.h"
 
-#include <cstdio>
-
 #include "d88.h"
 #include "listing.h"
+
+int list_image(std::FILE* image, std::FILE* out)
+{
+    unsigned char area[directory_area_size];
+    if (!locate_directory(image, area)) {
+        std::fputs("illegal d88 format\n", out);
+        return 1;
+    }
+    list_directory(area, out);
+    // A listing that could not be written (to a full disk, say) is a failure;
+    // the status is the only report.
+    return std::fflush(out) == 0 && std::ferror(out) == 0 ? 0 : 1;
+}
 
 int run_flopdir(int argc, char* argv[])
 {
@@ -13,21 +24,15 @@ int run_flopdir(int argc, char* argv[])
     }
     std::FILE* image = std::fopen(argv[1], "rb");
     if (image == nullptr) {
-        std::printf("cannot open %s\n", argv[1]);
+        std::fputs("cannot open ", stdout);
+        std::fputs(argv[1], stdout);
+        std::fputs("\n", stdout);
         return 1;
     }
     // Every read is one short run at a known place: read-ahead would only
     // fetch bytes that are never used.
     std::setvbuf(image, nullptr, _IONBF, 0);
-    unsigned char area[directory_area_size];
-    const bool located = locate_directory(image, area);
+    const int status = list_image(image, stdout);
     std::fclose(image);
-    if (!located) {
-        std::fputs("illegal d88 format\n", stdout);
-        return 1;
-    }
-    list_directory(area, stdout);
-    // A listing that could not be written (to a full disk, say) is a failure;
-    // the status is the only report.
-    return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? 0 : 1;
+    return status;
 }

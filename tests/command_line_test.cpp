@@ -13,9 +13,30 @@
 
 namespace {
 
+// Paths as the platform's shell writes them.
+std::string native(std::string path)
+{
+#ifdef _WIN32
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+#endif
+    return path;
+}
+
 std::string scratch(const std::string& name)
 {
-    return std::string(FLOPDIR_SCRATCH) + "/" + name;
+    return native(std::string(FLOPDIR_SCRATCH) + "/" + name);
+}
+
+// Standard output is in text mode on Windows: a line ends in CR LF there.
+std::string text_lines(std::string text)
+{
+#ifdef _WIN32
+    for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2)
+        text.insert(at, 1, '\r');
+#endif
+    return text;
 }
 
 std::string in_quotes(const std::string& text)
@@ -36,8 +57,12 @@ run_result run_flopdir(const std::string& arguments, const std::string& before =
 {
     const std::string out_path = out_device.empty() ? scratch("stdout.txt") : out_device;
     const std::string err_path = scratch("stderr.txt");
-    const std::string command = before + in_quotes(FLOPDIR_EXE) + " " + arguments + " >" + in_quotes(out_path)
+    std::string command = before + in_quotes(native(FLOPDIR_EXE)) + " " + arguments + " >" + in_quotes(out_path)
         + " 2>" + in_quotes(err_path);
+#ifdef _WIN32
+    // cmd /c drops the first and the last quote of its command line.
+    command = in_quotes(command);
+#endif
     int status = std::system(command.c_str());
 #ifndef _WIN32
     status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -68,17 +93,19 @@ TEST(CommandLine, PrintsOneMessageOrTheListingWithItsStatus)
         {"no argument", "", "", "usage: flopdir input.d88\n", 1},
         {"missing file", in_quotes(missing), "", "cannot open " + missing + "\n", 1},
         {"second argument ignored", in_quotes(legal) + " " + in_quotes(missing), "", listing, 0},
-        {"path starting with a dash", "-dash.d88", "cd " + in_quotes(FLOPDIR_SCRATCH) + " && ", listing, 0},
+        {"path starting with a dash", "-dash.d88", "cd " + in_quotes(native(FLOPDIR_SCRATCH)) + " && ", listing, 0},
         {"empty directory", in_quotes(scratch("empty.d88")), "", "", 0},
         {"directory at 3 GiB", in_quotes(scratch("far.d88")), "", listing, 0},
-#ifndef _WIN32
-        {"a directory", in_quotes(FLOPDIR_SCRATCH), "", illegal, 1},
+#ifdef _WIN32
+        {"a directory", in_quotes(native(FLOPDIR_SCRATCH)), "", "cannot open " + native(FLOPDIR_SCRATCH) + "\n", 1},
+#else
+        {"a directory", in_quotes(native(FLOPDIR_SCRATCH)), "", illegal, 1},
         {"unseekable input", "/dev/stdin", "cat " + in_quotes(legal) + " | ", illegal, 1},
 #endif
     };
     for (const auto& row : rows) {
         const run_result result = run_flopdir(row.arguments, row.before);
-        EXPECT_EQ(result.out, row.out) << row.what;
+        EXPECT_EQ(result.out, text_lines(row.out)) << row.what;
         EXPECT_EQ(result.err, "") << row.what;
         EXPECT_EQ(result.status, row.status) << row.what;
     }
