@@ -9,7 +9,7 @@ bool seek_image(std::FILE* image, std::uint64_t offset)
 #ifdef _WIN32
     return _fseeki64(image, static_cast<__int64>(offset), SEEK_SET) == 0;
 #else
-    static_assert(sizeof(off_t) >= 8, "build with _FILE_OFFSET_BITS=64");
+    static_assert(sizeof(off_t) >= sizeof(std::uint64_t), "build with _FILE_OFFSET_BITS=64");
     return fseeko(image, static_cast<off_t>(offset), SEEK_SET) == 0;
 #endif
 }

@@ -14,12 +14,14 @@ bool is_in_use(unsigned char first_name_byte)
 // stored, spaces and 8-bit characters included, except that control bytes
 // become '?': a stray newline or escape sequence in a damaged entry must not
 // split a line or reach the terminal.
-std::size_t copy_field(const unsigned char* field, std::size_t size, char* to)
+std::size_t copy_field(const unsigned char* field, std::size_t size, char* line)
 {
+    constexpr unsigned char first_printable = 0x20;
+    constexpr unsigned char delete_character = 0x7F;
     std::size_t length = 0;
     for (; length < size && field[length] != 0; ++length) {
         const unsigned char byte = field[length];
-        to[length] = byte < 0x20 || byte == 0x7F ? '?' : static_cast<char>(byte);
+        line[length] = byte < first_printable || byte == delete_character ? '?' : static_cast<char>(byte);
     }
     return length;
 }

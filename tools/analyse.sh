@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Static analysis of the program in src/: clang-tidy with the checked-in
+# .clang-tidy, then cppcheck; fails on any finding of either.
+#   tools/analyse.sh BUILD_DIR    (any configured build: it holds the
+#                                  compile_commands.json clang-tidy reads)
+set -euo pipefail
+build=${1:?usage: tools/analyse.sh BUILD_DIR}
+cd "$(dirname "$0")/.."
+for tool in clang-tidy cppcheck; do
+    command -v "$tool" >/dev/null || { echo "$tool is missing (Debian package $tool)" >&2; exit 1; }
+done
+echo "clang-tidy: src/*.cpp"
+status=0
+findings=$(clang-tidy -p "$build" --quiet src/*.cpp 2>&1) || status=$?
+grep -v 'warnings generated\.$' <<<"$findings" || true
+((status == 0)) || exit "$status"
+echo "cppcheck: src/"
+cppcheck --enable=all --inconclusive --std=c++17 --error-exitcode=1 --quiet \
+    --suppress=missingIncludeSystem -I src src
+echo "no findings"
