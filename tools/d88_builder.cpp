@@ -152,3 +152,15 @@ disk_image make_sample_disk()
     }
     return disk;
 }
+
+disk_image make_numbered_disk(std::size_t file_count)
+{
+    disk_image disk = make_disk(media_type_2d);
+    for (std::size_t index = 0; index < file_count; ++index) {
+        char name_and_extension[name_size + extension_size + 1];
+        std::snprintf(name_and_extension, sizeof name_and_extension, "F%05uDAT",
+                      static_cast<unsigned>(index + 1) % 100000);
+        set_entry(disk, index, name_and_extension);
+    }
+    return disk;
+}

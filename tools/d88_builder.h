@@ -42,3 +42,7 @@ bool write_sparse_disk(const std::string& path, const disk_image& disk, std::uin
 
 // The bundled example: a used 2D disk with a dozen files.
 disk_image make_sample_disk();
+
+// A 2D disk whose directory holds file_count files (at most 192), F00001.DAT
+// onwards.
+disk_image make_numbered_disk(std::size_t file_count);

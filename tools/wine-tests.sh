@@ -6,8 +6,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-[ -d "${WINEPREFIX:-$HOME/.wine}" ] || wineboot --init
+if [ ! -d "${WINEPREFIX:-$HOME/.wine}" ]; then
+    wineboot --init
+    wineserver -w
+fi
 wineserver -p || true # fails only when a server is already up
+# Start Wine's own background programs now: started from inside a test run,
+# they would hold its output pipe open, and CMake would wait on it.
+wine cmd /c exit
 alone=$(mktemp -d)
 trap 'wineserver -k || true; rm -rf "$alone"' EXIT
 

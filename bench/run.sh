@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# flopdir's benchmark, for a full 2D image of 150 files and for a sparse
+# 3 GiB image whose directory lies past 2 GiB:
+#   - the read and seek system calls made on the image and the bytes read
+#     from it (strace);
+#   - whole-process instructions, against /bin/true (valgrind's callgrind);
+#   - wall time, against /bin/true and against cat of the same image
+#     (hyperfine).
+# Prints Markdown tables. Fails when a listing takes more than 8 read and
+# seek calls or 16 KiB on an image, or more instructions than /bin/true.
+# Needs strace, valgrind and hyperfine (Debian packages of the same names)
+# and installs nothing.
+#   bench/run.sh [BUILD_DIR]     (default build/release)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/release}
+
+missing=()
+for tool in cmake strace valgrind hyperfine; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
+done
+if ((${#missing[@]})); then
+    echo "missing: ${missing[*]} (Debian packages of the same names)" >&2
+    exit 1
+fi
+
+[ -f "$build/CMakeCache.txt" ] || cmake --preset release >/dev/null
+cmake --build "$build" --target flopdir make_sample >/dev/null
+flopdir=$build/flopdir
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$build/make_sample" --files 150 "$work/full.d88"
+"$build/make_sample" --sparse --files 150 "$work/far.d88"
+images=("$work/full.d88" "$work/far.d88")
+status=0
+
+cpu=$(awk -F': *' '/^model name/ { print $2; exit }' /proc/cpuinfo)
+echo "Machine: ${cpu:-unknown CPU}, $(nproc) cores, $(uname -sr); flopdir from $build"
+echo
+
+echo "### Image I/O of one listing (strace)"
+echo
+echo "| image | size (bytes) | reads | seeks | bytes read |"
+echo "|---|---:|---:|---:|---:|"
+for image in "${images[@]}"; do
+    strace -o "$work/trace" -e trace=openat,open,read,pread64,readv,lseek,_llseek "$flopdir" "$image" >/dev/null
+    # Follow the descriptor the image was opened on.
+    read -r reads seeks bytes < <(awk -v path="$image" '
+        index($0, "\"" path "\"") && /open/ { fd = $NF; next }
+        fd != "" && $0 ~ "^(read|pread64|readv)\\(" fd "," { reads++; bytes += $NF }
+        fd != "" && $0 ~ "^(lseek|_llseek)\\(" fd "," { seeks++ }
+        END { print reads + 0, seeks + 0, bytes + 0 }' "$work/trace")
+    echo "| ${image##*/} | $(stat -c %s "$image") | $reads | $seeks | $bytes |"
+    if ((reads + seeks > 8 || bytes > 16384)); then
+        echo "over budget: at most 8 read and seek calls and 16384 bytes on the image" >&2
+        status=1
+    fi
+done
+echo
+
+instructions() {
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
+        awk '/Collected :/ { print $NF }'
+}
+echo "### Instructions, whole process (valgrind --tool=callgrind)"
+echo
+echo "| command | instructions |"
+echo "|---|---:|"
+baseline=$(instructions /bin/true)
+for image in "${images[@]}"; do
+    count=$(instructions "$flopdir" "$image")
+    echo "| flopdir ${image##*/} (150 files) | $count |"
+    if ((count >= baseline)); then
+        echo "flopdir ${image##*/} takes more instructions than /bin/true" >&2
+        status=1
+    fi
+done
+echo "| /bin/true | $baseline |"
+echo
+
+echo "### Wall time (hyperfine)"
+for image in "${images[@]}"; do
+    echo
+    hyperfine --shell=none --warmup 10 --style none --export-markdown "$work/times.md" \
+        -n "flopdir ${image##*/}" "$flopdir $image" -n /bin/true /bin/true -n "cat ${image##*/}" "cat $image" \
+        >/dev/null 2>"$work/hyperfine.err" || { cat "$work/hyperfine.err" >&2; exit 1; }
+    cat "$work/times.md"
+done
+exit $status
