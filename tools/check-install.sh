@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
-# Checks the installed tree and the packages: cmake --install of the release
-# build into a scratch prefix, the manual page rendered by man -l without a
+# Checks the installed tree and the packages: that the release flopdir needs
+# no shared library, cmake --install of the release build into a scratch
+# prefix, the manual page rendered by man -l without a
 # warning, the .deb's contents and the program it holds, and the win32 .zip.
 # Run after the release and win32 builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
+
+if readelf -d build/release/flopdir | grep -q NEEDED; then
+    echo "build/release/flopdir needs shared libraries:" >&2
+    readelf -d build/release/flopdir | grep NEEDED >&2
+    exit 1
+fi
+echo "build/release/flopdir needs no shared library"
 
 cmake --install build/release --prefix "$stage/usr" --strip >/dev/null
 echo "cmake --install puts:"
