@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
     set_entry(disk_2dd, 1, "\0ELETEDAT");
     set_entry(disk_2dd, 191, "LAST  BIN");
     disk_image disk_2hd = make_disk(media_type_2d);
-    disk_2hd[media_type_offset] = 0x20;
+    disk_2hd[media_type_offset] = 0x20; // 2HD
     disk_image header_only = make_sample_disk();
     header_only.resize(track_table_offset + track_table_entry_size * directory_track_2d);
 
