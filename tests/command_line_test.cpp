@@ -11,6 +11,10 @@
 #include "d88.h"
 #include "d88_builder.h"
 
+#ifndef FLOPDIR_EMULATOR
+#define FLOPDIR_EMULATOR ""
+#endif
+
 namespace {
 
 // Paths as the platform's shell writes them.
@@ -57,7 +61,7 @@ run_result run_flopdir(const std::string& arguments, const std::string& before =
 {
     const std::string out_path = out_device.empty() ? scratch("stdout.txt") : out_device;
     const std::string err_path = scratch("stderr.txt");
-    std::string command = before + in_quotes(native(FLOPDIR_EXE)) + " " + arguments + " >" + in_quotes(out_path)
+    std::string command = before + FLOPDIR_EMULATOR + in_quotes(native(FLOPDIR_EXE)) + " " + arguments + " >" + in_quotes(out_path)
         + " 2>" + in_quotes(err_path);
 #ifdef _WIN32
     // cmd /c drops the first and the last quote of its command line.
