@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include "d88.h"
+#include "image_path.h"
 #include "listing.h"
 
 int list_image(std::FILE* image, std::FILE* out)
@@ -16,16 +17,16 @@ int list_image(std::FILE* image, std::FILE* out)
     return std::fflush(out) == 0 && std::ferror(out) == 0 ? 0 : 1;
 }
 
-int run_flopdir(int argc, char* argv[])
+int run_flopdir(int argc, path_char* argv[])
 {
     if (argc < 2) {
         std::fputs("usage: flopdir input.d88\n", stdout);
         return 1;
     }
-    std::FILE* image = std::fopen(argv[1], "rb");
+    std::FILE* image = open_image(argv[1]);
     if (image == nullptr) {
         std::fputs("cannot open ", stdout);
-        std::fputs(argv[1], stdout);
+        write_path(argv[1], stdout);
         std::fputs("\n", stdout);
         return 1;
     }

@@ -4,7 +4,10 @@
 #include <cstdlib>
 #include <string>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
 #include <sys/wait.h>
 #endif
 
@@ -67,7 +70,7 @@ run_result run_flopdir(const std::string& arguments, const std::string& before =
     // cmd /c drops the first and the last quote of its command line.
     command = in_quotes(command);
 #endif
-    int status = std::system(command.c_str());
+    int status = run_command(command);
 #ifndef _WIN32
     status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
@@ -121,6 +124,55 @@ TEST(CommandLine, PrintsOneMessageOrTheListingWithItsStatus)
     EXPECT_EQ(full.err, "");
     EXPECT_EQ(full.status, 1);
 #endif
+}
+
+// Disk images are often named in Japanese, and in any other script. The name
+// is given as typed (UTF-8 here), and the image opens on every platform, from
+// its folder or by its full path. "cannot open" spells the name as ever: the
+// bytes as given on POSIX; on Windows the code page's bytes, with '?' for what
+// code page 1252 cannot hold.
+TEST(CommandLine, OpensAnImageByANameInAnyScript)
+{
+#ifdef _WIN32
+    ASSERT_EQ(GetACP(), 1252u) << "the expected bytes are code page 1252's (LC_ALL=C.UTF-8 under Wine)";
+#endif
+    const struct {
+        const char* what;
+        std::string name;
+        std::string spelled_in_1252;
+    } rows[] = {
+        {"katakana and kanji", "ゲーム漢字.d88", "?????.d88"},
+        {"hiragana, upper-case extension", "ひらがな.D88", "????.D88"},
+        {"Cyrillic", "диск.d88", "????.d88"},
+        {"accented Latin", "café.d88", "caf\xE9.d88"},
+        {"emoji, a surrogate pair", "💾.d88", "??.d88"},
+        {"a space", "my disk.d88", "my disk.d88"},
+    };
+    disk_image disk = make_disk(media_type_2d);
+    set_entry(disk, 0, "FILE  BAS");
+    const std::string folder = native(FLOPDIR_SCRATCH);
+    for (const auto& row : rows) {
+        ASSERT_TRUE(write_disk(scratch(row.name), disk)) << row.what;
+#ifdef _WIN32
+        const std::string missing_spelled = "no" + row.spelled_in_1252;
+#else
+        const std::string missing_spelled = "no" + row.name;
+#endif
+        const struct {
+            const char* how;
+            std::string before;
+            std::string folder;
+        } places[] = {{"relative", "cd " + in_quotes(folder) + " && ", ""}, {"absolute", "", folder + native("/")}};
+        for (const auto& place : places) {
+            const run_result listed = run_flopdir(in_quotes(place.folder + row.name), place.before);
+            EXPECT_EQ(listed.out, text_lines("FILE  .BAS\n")) << row.what << ", " << place.how;
+            EXPECT_EQ(listed.status, 0) << row.what << ", " << place.how;
+            const run_result missing = run_flopdir(in_quotes(place.folder + "no" + row.name), place.before);
+            EXPECT_EQ(missing.out, text_lines("cannot open " + place.folder + missing_spelled + "\n"))
+                << row.what << ", " << place.how;
+            EXPECT_EQ(missing.status, 1) << row.what << ", " << place.how;
+        }
+    }
 }
 
 } // namespace

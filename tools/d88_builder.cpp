@@ -1,7 +1,13 @@
 #include "d88_builder.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
 
 #include "d88.h"
 #include "listing.h"
@@ -30,7 +36,35 @@ bool write_at(std::FILE* file, std::uint64_t offset, const unsigned char* bytes,
     return seek_image(file, offset) && std::fwrite(bytes, 1, size, file) == size;
 }
 
+#ifdef _WIN32
+std::wstring widen(const std::string& utf8)
+{
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                                             &wide[0], static_cast<int>(wide.size()))));
+    return wide;
+}
+#endif
+
 } // namespace
+
+std::FILE* open_file(const std::string& path, const char* mode)
+{
+#ifdef _WIN32
+    return _wfopen(widen(path).c_str(), widen(mode).c_str());
+#else
+    return std::fopen(path.c_str(), mode);
+#endif
+}
+
+int run_command(const std::string& command)
+{
+#ifdef _WIN32
+    return _wsystem(widen(command).c_str());
+#else
+    return std::system(command.c_str());
+#endif
+}
 
 void put_le32(disk_image& disk, std::size_t offset, std::uint32_t value)
 {
@@ -89,7 +123,7 @@ void set_entry(disk_image& disk, std::size_t index, const char* name_and_extensi
 
 bool write_disk(const std::string& path, const disk_image& disk)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::FILE* file = open_file(path, "wb");
     if (file == nullptr)
         return false;
     const bool written = std::fwrite(disk.data(), 1, disk.size(), file) == disk.size();
@@ -99,7 +133,7 @@ bool write_disk(const std::string& path, const disk_image& disk)
 std::string read_file(const std::string& path)
 {
     std::string bytes;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = open_file(path, "rb");
     if (file == nullptr)
         return bytes;
     char buffer[4096];
@@ -113,7 +147,7 @@ bool write_sparse_disk(const std::string& path, const disk_image& disk, std::uin
 {
     disk_image header(disk.begin(), disk.begin() + d88_header_size);
     put_le32(header, table_entry_offset(disk), track_offset);
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::FILE* file = open_file(path, "wb");
     if (file == nullptr)
         return false;
     const bool written = write_at(file, 0, header.data(), header.size())

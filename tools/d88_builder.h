@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,11 @@ std::size_t entry_offset(const disk_image& disk, std::size_t index);
 void set_entry(disk_image& disk, std::size_t index, const char* name_and_extension);
 
 void put_le32(disk_image& disk, std::size_t offset, std::uint32_t value);
+
+// Paths here are UTF-8 on every platform. On Windows, where fopen and system
+// take the ANSI code page, they go through the UTF-16 calls.
+std::FILE* open_file(const std::string& path, const char* mode);
+int run_command(const std::string& command);
 
 bool write_disk(const std::string& path, const disk_image& disk);
 

@@ -1,0 +1,17 @@
+#!/bin/sh
+# Runs a Windows program under Wine for CMake and CTest:
+#   wine-run.sh WINE_LOADER PROGRAM.exe [ARGUMENTS...]
+# The first program that Wine starts in a session also starts Wine's own
+# background programs (services, device drivers), and they inherit its
+# descriptors. Started from a test run, they would keep CMake's output pipe
+# open long after the program ended, and CMake would wait on it until its
+# time-out. So Wine is brought up first by a program with no descriptor of
+# ours, whether its server is down, kept up with wineserver -p, or the prefix
+# is still to be made; once its background programs run, this costs a
+# fraction of a second.
+set -e
+loader=$1
+shift
+export WINEDEBUG="${WINEDEBUG--all}" WINEDLLOVERRIDES="${WINEDLLOVERRIDES-mscoree,mshtml=}"
+"$loader" cmd /c exit </dev/null >/dev/null 2>&1
+exec "$loader" "$@"
