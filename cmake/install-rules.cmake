@@ -1,11 +1,58 @@
+# What cmake --install and the packages put where.
 include(GNUInstallDirs)
+
+# Folders made by the install get these modes whatever the umask.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+# The project's one address, for the Debian package and its changelog.
+set(FLOPDIR_MAINTAINER "The flopdir developers <flopdir-devel@example.org>")
+
+# A Windows user looks in the program's own folder: flopdir.exe, its licence
+# and a short README.txt, with the line ends Windows programs expect.
+if(WIN32)
+  install(TARGETS flopdir RUNTIME DESTINATION .)
+  configure_file(cmake/windows/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
+  configure_file(LICENSE LICENSE @ONLY NEWLINE_STYLE CRLF)
+  install(FILES ${PROJECT_BINARY_DIR}/LICENSE ${PROJECT_BINARY_DIR}/README.txt DESTINATION .)
+  return()
+endif()
+
+option(FLOPDIR_DEBIAN "Install as a Debian package: copyright and changelog as Debian policy wants them" OFF)
+set(FLOPDIR_ZSH_COMPLETION_DIR ${CMAKE_INSTALL_DATADIR}/zsh/site-functions
+    CACHE STRING "Where zsh looks for completion functions, under the prefix")
 
 install(TARGETS flopdir RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The manual page, compressed as Unix systems keep them; Windows has no man.
-if(NOT WIN32)
-  configure_file(man/flopdir.1.in flopdir.1 @ONLY)
-  file(ARCHIVE_CREATE OUTPUT ${PROJECT_BINARY_DIR}/flopdir.1.gz PATHS ${PROJECT_BINARY_DIR}/flopdir.1
-       FORMAT raw COMPRESSION GZip COMPRESSION_LEVEL 9)
-  install(FILES ${PROJECT_BINARY_DIR}/flopdir.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Compressed as Unix systems keep manual pages and changelogs: with no name or
+# time stamp in the gzip header, so that two builds give the same bytes.
+find_program(FLOPDIR_GZIP gzip REQUIRED)
+function(flopdir_gzip file)
+  execute_process(COMMAND ${FLOPDIR_GZIP} -9 -n -c ${file} OUTPUT_FILE ${file}.gz COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
+
+configure_file(man/flopdir.1.in flopdir.1 @ONLY)
+flopdir_gzip(${PROJECT_BINARY_DIR}/flopdir.1)
+install(FILES ${PROJECT_BINARY_DIR}/flopdir.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# bash-completion looks in share/bash-completion/completions under every
+# folder of XDG_DATA_DIRS (/usr/local/share and /usr/share by default).
+install(FILES completion/flopdir.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+        RENAME flopdir)
+install(FILES completion/_flopdir DESTINATION ${FLOPDIR_ZSH_COMPLETION_DIR})
+
+if(FLOPDIR_DEBIAN)
+  # The licence as Debian's machine-readable copyright file wants it: the
+  # permission notice, indented, with " ." for a blank line.
+  file(READ LICENSE license)
+  string(REGEX REPLACE "^.*Copyright[^\n]*\n\n" "" license "${license}")
+  string(REGEX REPLACE "\n+$" "" license "${license}")
+  string(REPLACE "\n\n" "\n.\n" license "${license}")
+  string(REPLACE "\n" "\n " FLOPDIR_LICENSE_TEXT " ${license}")
+  configure_file(cmake/debian/copyright.in copyright @ONLY)
+  configure_file(cmake/debian/changelog.in changelog @ONLY)
+  flopdir_gzip(${PROJECT_BINARY_DIR}/changelog)
+  install(FILES ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+else()
+  install(FILES LICENSE README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
