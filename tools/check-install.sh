@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Checks the installed tree and the packages: that the release flopdir needs
-# no shared library, cmake --install of the release build into a scratch
-# prefix, the manual page rendered by man -l without a warning, the .deb's
-# contents and the program it holds, and the win32 .zip. Run after the
-# release and win32 builds.
+# Checks the installed tree and the three packages: that the release flopdir
+# needs no shared library, cmake --install of the release build into a
+# scratch prefix, the manual page rendered by man -l without a warning, the
+# .deb (lintian, its fields, its files, the completions where bash-completion
+# and zsh look, the program it holds), the portable .tar.gz and the win32
+# .zip. Run after the release, deb and win32 builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 stage=$(mktemp -d)
@@ -22,11 +23,11 @@ if [ -n "$needed" ]; then
 fi
 echo "build/release/flopdir needs no shared library"
 
-cmake --install build/release --prefix "$stage/usr" --strip >/dev/null
+cmake --install build/release --prefix "$stage/usr/local" --strip >/dev/null
 echo "cmake --install puts:"
 (cd "$stage" && find . -type f | sort | sed 's/^\./  /')
-lists_sample "$stage/usr/bin/flopdir"
-warnings=$(MANWIDTH=80 man --warnings -l "$stage/usr/share/man/man1/flopdir.1.gz" 2>&1 >/dev/null)
+lists_sample "$stage/usr/local/bin/flopdir"
+warnings=$(MANWIDTH=80 man --warnings -l "$stage/usr/local/share/man/man1/flopdir.1.gz" 2>&1 >/dev/null)
 if [ -n "$warnings" ]; then
     echo "the manual page does not render cleanly:" >&2
     echo "$warnings" >&2
@@ -34,16 +35,43 @@ if [ -n "$warnings" ]; then
 fi
 echo "the manual page renders without a warning"
 
-cpack --preset release >/dev/null
-deb=$(ls build/release/flopdir_*.deb)
-echo "$deb:"
-dpkg-deb -f "$deb" Package Version Architecture Depends | sed 's/^/  /'
+cpack --preset deb >/dev/null
+deb=$(ls build/deb/flopdir_*.deb)
+echo "lintian $deb (errors and warnings fail):"
+lintian_status=0
+report=$(lintian --fail-on error,warning --display-info "$deb" 2>&1) || lintian_status=$?
+report=$(grep -v 'running with root privileges' <<<"$report" || true)
+sed 's/^/  /' <<<"${report:-(no tag at all)}"
+((lintian_status == 0)) || { echo "lintian fails on $deb" >&2; exit 1; }
+dpkg-deb -I "$deb" | sed 's/^/  /'
 dpkg-deb -c "$deb" | awk '{ print "  " $NF }'
 dpkg-deb -x "$deb" "$stage/deb"
 lists_sample "$stage/deb/usr/bin/flopdir"
 echo "the packaged flopdir lists the sample"
+bash_dir=$(pkg-config --variable=completionsdir bash-completion)
+[ -f "$stage/deb$bash_dir/flopdir" ] || { echo "no bash completion in $bash_dir" >&2; exit 1; }
+zsh -fc 'print -l $fpath' | grep -qx /usr/share/zsh/vendor-completions
+[ -f "$stage/deb/usr/share/zsh/vendor-completions/_flopdir" ] || { echo "no zsh completion in its fpath" >&2; exit 1; }
+echo "the completions are where bash-completion and zsh look"
+
+cpack --preset release >/dev/null
+tarball=$(ls build/release/flopdir-*-linux-*.tar.gz)
+echo "$tarball:"
+tar -tzf "$tarball" | sed 's/^/  /'
+tar -xzf "$tarball" -C "$stage"
+top=$stage/$(basename "$tarball" .tar.gz)
+lists_sample "$top/bin/flopdir"
+[ -f "$top/LICENSE" ] && [ -f "$top/README.md" ]
 
 cpack --preset win32 >/dev/null
 zip=$(ls build/win32/flopdir-*-win32.zip)
 echo "$zip:"
 cmake -E tar tf "$zip" | sed 's/^/  /'
+(cd "$stage" && cmake -E tar xf "$OLDPWD/$zip")
+folder=$stage/$(basename "$zip" .zip)
+[ -f "$folder/flopdir.exe" ] && [ -f "$folder/LICENSE" ]
+if [ "$(head -c 200 "$folder/README.txt" | grep -c $'\r$')" -eq 0 ]; then
+    echo "README.txt in $zip has no CR LF line ends" >&2
+    exit 1
+fi
+echo "the .zip holds flopdir.exe, LICENSE and README.txt (CR LF) in its one folder"

@@ -161,9 +161,10 @@ disk_image make_sample_disk()
     std::memcpy(disk.data(), "GAMES 1985", 10);
 
     // Files as saved over a disk's life: some deleted since (first byte 0),
-    // a padded name, a lower-case name, a blank extension; the rest of the
-    // directory never used (0xFF). Each file gets an attribute and a first
-    // cluster, as a real directory would hold them.
+    // a padded name, a lower-case name, a blank extension, a name in
+    // half-width katakana ("S" and SE, long vowel, FU, voicing mark: "save");
+    // the rest of the directory never used (0xFF). Each file gets an
+    // attribute and a first cluster, as a real directory would hold them.
     struct sample_file {
         const char* name_and_extension;
         unsigned char attribute;
@@ -173,7 +174,7 @@ disk_image make_sample_disk()
         {"MAP1  DAT", 0x80}, {"MAP2  DAT", 0x80}, {"SCORE    ", 0x80}, {"title BIN", 0x01},
         {"\0EST  BAS", 0x00}, {"MUSIC BAS", 0x00}, {"SOUND BIN", 0x01}, {"AB    BAS", 0x00},
         {"CONFIGDAT", 0x80}, {"README   ", 0x80}, {"\0AVE1 DAT", 0x80}, {"SAVE2 DAT", 0x80},
-        {"LOADERBAS", 0x00},
+        {"LOADERBAS", 0x00}, {"S\xBE\xB0\xCC\xDE DAT", 0x80},
     };
     std::size_t index = 0;
     for (const sample_file& file : files) {
