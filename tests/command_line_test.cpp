@@ -46,6 +46,17 @@ std::string text_lines(std::string text)
     return text;
 }
 
+// The path with its drive on Windows (Z:\ under Wine): rooted is not enough.
+std::string fully_qualified(const std::string& path)
+{
+#ifdef _WIN32
+    char full[_MAX_PATH];
+    if (_fullpath(full, path.c_str(), sizeof full) != nullptr)
+        return full;
+#endif
+    return path;
+}
+
 std::string in_quotes(const std::string& text)
 {
     return "\"" + text + "\"";
@@ -162,7 +173,7 @@ TEST(CommandLine, OpensAnImageByANameInAnyScript)
             const char* how;
             std::string before;
             std::string folder;
-        } places[] = {{"relative", "cd " + in_quotes(folder) + " && ", ""}, {"absolute", "", folder + native("/")}};
+        } places[] = {{"relative", "cd " + in_quotes(folder) + " && ", ""}, {"absolute", "", fully_qualified(folder) + native("/")}};
         for (const auto& place : places) {
             const run_result listed = run_flopdir(in_quotes(place.folder + row.name), place.before);
             EXPECT_EQ(listed.out, text_lines("FILE  .BAS\n")) << row.what << ", " << place.how;

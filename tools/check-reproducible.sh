@@ -19,7 +19,7 @@ build_packages() { # FOLDER
     (
         cd "$1"
         for preset in deb release win32; do
-            cmake --preset "$preset" -DBUILD_TESTING=OFF >/dev/null
+            cmake --preset "$preset" -DBUILD_TESTING=OFF --no-warn-unused-cli >/dev/null
             cmake --build --preset "$preset" >/dev/null
             cpack --preset "$preset" >/dev/null
         done
