@@ -173,7 +173,10 @@ TEST(CommandLine, OpensAnImageByANameInAnyScript)
             const char* how;
             std::string before;
             std::string folder;
-        } places[] = {{"relative", "cd " + in_quotes(folder) + " && ", ""}, {"absolute", "", fully_qualified(folder) + native("/")}};
+        } places[] = {
+            {"relative", "cd " + in_quotes(folder) + " && ", ""},
+            {"absolute", "", fully_qualified(folder) + native("/")},
+        };
         for (const auto& place : places) {
             const run_result listed = run_flopdir(in_quotes(place.folder + row.name), place.before);
             EXPECT_EQ(listed.out, text_lines("FILE  .BAS\n")) << row.what << ", " << place.how;
