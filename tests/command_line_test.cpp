@@ -7,8 +7,6 @@
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
-#else
-#include <sys/wait.h>
 #endif
 
 #include "d88.h"
@@ -75,17 +73,9 @@ run_result run_flopdir(const std::string& arguments, const std::string& before =
 {
     const std::string out_path = out_device.empty() ? scratch("stdout.txt") : out_device;
     const std::string err_path = scratch("stderr.txt");
-    std::string command = before + FLOPDIR_EMULATOR + in_quotes(native(FLOPDIR_EXE)) + " " + arguments + " >" + in_quotes(out_path)
+    const std::string command = before + FLOPDIR_EMULATOR + in_quotes(native(FLOPDIR_EXE)) + " " + arguments + " >" + in_quotes(out_path)
         + " 2>" + in_quotes(err_path);
-#ifdef _WIN32
-    // cmd /c drops the first and the last quote of its command line.
-    command = in_quotes(command);
-#endif
-    int status = run_command(command);
-#ifndef _WIN32
-    status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-    return {status, out_device.empty() ? read_file(out_path) : "", read_file(err_path)};
+    return {run_command(command), out_device.empty() ? read_file(out_path) : "", read_file(err_path)};
 }
 
 TEST(CommandLine, PrintsOneMessageOrTheListingWithItsStatus)

@@ -7,6 +7,8 @@
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+#else
+#include <sys/wait.h>
 #endif
 
 #include "d88.h"
@@ -60,9 +62,11 @@ std::FILE* open_file(const std::string& path, const char* mode)
 int run_command(const std::string& command)
 {
 #ifdef _WIN32
-    return _wsystem(widen(command).c_str());
+    // cmd /c drops the first and the last quote of its command line.
+    return _wsystem(widen("\"" + command + "\"").c_str());
 #else
-    return std::system(command.c_str());
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
 }
 

@@ -32,6 +32,9 @@ void put_le32(disk_image& disk, std::size_t offset, std::uint32_t value);
 // Paths here are UTF-8 on every platform. On Windows, where fopen and system
 // take the ANSI code page, they go through the UTF-16 calls.
 std::FILE* open_file(const std::string& path, const char* mode);
+
+// Runs a command line through the platform's shell (sh, or cmd on Windows)
+// and returns its exit status; -1 when it did not exit.
 int run_command(const std::string& command);
 
 bool write_disk(const std::string& path, const disk_image& disk);
