@@ -7,12 +7,13 @@
 #include <cstring>
 
 #include "driver.h"
-#include "listing.h"
 
 namespace {
 
-constexpr std::size_t max_lines = directory_sector_count * entries_per_sector;
-constexpr std::size_t max_line_size = name_size + 1 + extension_size + 1;
+// The oracle's own numbers, not the program's: 12 sectors of 16 entries, and
+// NAME.EXT with its newline.
+constexpr std::size_t max_lines = 12 * 16;
+constexpr std::size_t max_line_size = 6 + 1 + 3 + 1;
 const char illegal[] = "illegal d88 format\n";
 
 // Room for more than any run may write, so that too much output is seen

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <string>
 
-#include "d88.h"
 #include "d88_builder.h"
 
 int main(int argc, char* argv[])
@@ -15,14 +14,13 @@ int main(int argc, char* argv[])
         return 1;
     }
     const std::string folder = argv[1];
-    disk_image disk_2dd = make_disk(media_type_2dd);
+    disk_image disk_2dd = make_disk(media_2dd);
     set_entry(disk_2dd, 0, "FILE  BAS");
     set_entry(disk_2dd, 1, "\0ELETEDAT");
     set_entry(disk_2dd, 191, "LAST  BIN");
-    disk_image disk_2hd = make_disk(media_type_2d);
-    disk_2hd[media_type_offset] = 0x20; // 2HD
+    const disk_image disk_2hd = make_disk(media_2hd);
     disk_image header_only = make_sample_disk();
-    header_only.resize(track_table_offset + track_table_entry_size * directory_track_2d);
+    header_only.resize(table_entry_offset(header_only));
 
     const bool written = write_sparse_disk(folder + "/2d.d88", make_sample_disk(), d88_header_size)
         && write_sparse_disk(folder + "/2dd.d88", disk_2dd, d88_header_size)

@@ -1,18 +1,6 @@
 #include "d88.h"
 
-#ifndef _WIN32
-#include <sys/types.h>
-#endif
-
-bool seek_image(std::FILE* image, std::uint64_t offset)
-{
-#ifdef _WIN32
-    return _fseeki64(image, static_cast<__int64>(offset), SEEK_SET) == 0;
-#else
-    static_assert(sizeof(off_t) >= sizeof(std::uint64_t), "build with _FILE_OFFSET_BITS=64");
-    return fseeko(image, static_cast<off_t>(offset), SEEK_SET) == 0;
-#endif
-}
+#include "platform.h"
 
 bool locate_directory(std::FILE* image, unsigned char (&area)[directory_area_size])
 {

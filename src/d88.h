@@ -25,9 +25,6 @@ constexpr std::size_t sector_record_size = sector_header_size + sector_data_size
 constexpr std::size_t directory_sector_count = 12;
 constexpr std::size_t directory_area_size = directory_sector_count * sector_record_size;
 
-// Positions the image at an absolute offset, past 2 GiB too.
-bool seek_image(std::FILE* image, std::uint64_t offset);
-
 // Finds the directory track from the media type and reads its directory area
 // whole into area. False for an illegal image: a media type other than 2D or
 // 2DD, a track the image does not hold, a file that ends before the end of the

@@ -1,8 +1,8 @@
 #include "driver.h"
 
 #include "d88.h"
-#include "image_path.h"
 #include "listing.h"
+#include "platform.h"
 
 int list_image(std::FILE* image, std::FILE* out)
 {

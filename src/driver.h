@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "image_path.h"
+#include "platform.h"
 
 // Lists the directory of an open image on out, or writes the illegal-image
 // message there, and returns the exit status: 0 after a listing that was

@@ -10,19 +10,12 @@ bool is_in_use(unsigned char first_name_byte)
         || (first_name_byte >= 'a' && first_name_byte <= 'z');
 }
 
-// Copies a name or extension up to its first zero byte. Bytes are kept as
-// stored, spaces and 8-bit characters included, except that control bytes
-// become '?': a stray newline or escape sequence in a damaged entry must not
-// split a line or reach the terminal.
+// Copies a name or extension up to its first zero byte, as it is shown.
 std::size_t copy_field(const unsigned char* field, std::size_t size, char* line)
 {
-    constexpr unsigned char first_printable = 0x20;
-    constexpr unsigned char delete_character = 0x7F;
     std::size_t length = 0;
-    for (; length < size && field[length] != 0; ++length) {
-        const unsigned char byte = field[length];
-        line[length] = byte < first_printable || byte == delete_character ? '?' : static_cast<char>(byte);
-    }
+    for (; length < size && field[length] != 0; ++length)
+        line[length] = shown_byte(field[length]);
     return length;
 }
 
@@ -39,6 +32,13 @@ void list_entry(const unsigned char* entry, std::FILE* out)
 }
 
 } // namespace
+
+char shown_byte(unsigned char byte)
+{
+    constexpr unsigned char first_printable = 0x20;
+    constexpr unsigned char delete_character = 0x7F;
+    return byte < first_printable || byte == delete_character ? '?' : static_cast<char>(byte);
+}
 
 void list_directory(const unsigned char (&area)[directory_area_size], std::FILE* out)
 {

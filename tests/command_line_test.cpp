@@ -9,7 +9,6 @@
 #include <windows.h>
 #endif
 
-#include "d88.h"
 #include "d88_builder.h"
 
 #ifndef FLOPDIR_EMULATOR
@@ -73,8 +72,14 @@ run_result run_flopdir(const std::string& arguments, const std::string& before =
 {
     const std::string out_path = out_device.empty() ? scratch("stdout.txt") : out_device;
     const std::string err_path = scratch("stderr.txt");
-    const std::string command = before + FLOPDIR_EMULATOR + in_quotes(native(FLOPDIR_EXE)) + " " + arguments + " >" + in_quotes(out_path)
-        + " 2>" + in_quotes(err_path);
+    const std::string program = FLOPDIR_EMULATOR + in_quotes(native(FLOPDIR_EXE)) + " " + arguments;
+#ifdef _WIN32
+    // cmd.exe ends a command at a newline, even in quotes: without a change
+    // of folder or a pipe, flopdir is started directly, as a caller may.
+    if (before.empty())
+        return {run_program(program, out_path, err_path), read_file(out_path), read_file(err_path)};
+#endif
+    const std::string command = before + program + " >" + in_quotes(out_path) + " 2>" + in_quotes(err_path);
     return {run_command(command), out_device.empty() ? read_file(out_path) : "", read_file(err_path)};
 }
 
@@ -84,7 +89,7 @@ TEST(CommandLine, PrintsOneMessageOrTheListingWithItsStatus)
     const std::string illegal = "illegal d88 format\n";
     const std::string missing = scratch("missing.d88");
     const std::string legal = scratch("legal.d88");
-    disk_image disk = make_disk(media_type_2d);
+    disk_image disk = make_disk(media_2d);
     ASSERT_TRUE(write_disk(scratch("empty.d88"), disk));
     set_entry(disk, 0, "FILE  BAS");
     ASSERT_TRUE(write_disk(legal, disk));
@@ -100,6 +105,15 @@ TEST(CommandLine, PrintsOneMessageOrTheListingWithItsStatus)
     } rows[] = {
         {"no argument", "", "", "usage: flopdir input.d88\n", 1},
         {"missing file", in_quotes(missing), "", "cannot open " + missing + "\n", 1},
+        // The message stays one line, and sends no escape sequence.
+        {"a newline in the name", in_quotes(scratch("no\nsuch.d88")), "", "cannot open " + scratch("no?such.d88") + "\n", 1},
+        {"an escape sequence in the name", in_quotes(scratch("x\x1B[2J\x1B[31m")), "",
+         "cannot open " + scratch("x?[2J?[31m") + "\n", 1},
+        {"a tab in the name", in_quotes(scratch("a\tb.d88")), "", "cannot open " + scratch("a?b.d88") + "\n", 1},
+        {"a carriage return in the name", in_quotes(scratch("a\rb.d88")), "", "cannot open " + scratch("a?b.d88") + "\n", 1},
+        {"DEL in the name", in_quotes(scratch("a\x7F" "b.d88")), "", "cannot open " + scratch("a?b.d88") + "\n", 1},
+        {"the bundled sample", in_quotes(native(FLOPDIR_EXAMPLES "/sample.d88")), "",
+         read_file(FLOPDIR_EXAMPLES "/sample.txt"), 0},
         {"second argument ignored", in_quotes(legal) + " " + in_quotes(missing), "", listing, 0},
         {"path starting with a dash", "-dash.d88", "cd " + in_quotes(native(FLOPDIR_SCRATCH)) + " && ", listing, 0},
         {"empty directory", in_quotes(scratch("empty.d88")), "", "", 0},
@@ -149,7 +163,7 @@ TEST(CommandLine, OpensAnImageByANameInAnyScript)
         {"emoji, a surrogate pair", "💾.d88", "??.d88"},
         {"a space", "my disk.d88", "my disk.d88"},
     };
-    disk_image disk = make_disk(media_type_2d);
+    disk_image disk = make_disk(media_2d);
     set_entry(disk, 0, "FILE  BAS");
     const std::string folder = native(FLOPDIR_SCRATCH);
     for (const auto& row : rows) {

@@ -11,15 +11,31 @@
 #include <sys/wait.h>
 #endif
 
-#include "d88.h"
-#include "listing.h"
+#include "platform.h"
 
 namespace {
 
+// The header: the media type at byte 27, the disk size at 28, then the
+// offset of each track, 4 bytes a track, from byte 32.
+constexpr std::size_t media_type_offset = 27;
 constexpr std::size_t disk_size_offset = 28;
+constexpr std::size_t track_table_offset = 32;
+constexpr std::size_t track_table_entry_size = 4;
 constexpr std::size_t track_count_2d = 80;
 constexpr std::size_t track_count_2dd = 160;
+constexpr std::size_t directory_track_2d = 36;
+constexpr std::size_t directory_track_2dd = 74;
+
+// A track: sector records of a 16-byte header and 256 bytes of data.
+constexpr std::size_t sector_header_size = 16;
+constexpr std::size_t sector_data_size = 256;
+constexpr std::size_t sector_record_size = sector_header_size + sector_data_size;
 constexpr std::size_t track_size = sectors_per_track * sector_record_size;
+
+// A directory entry: the name, the extension, then fields the listing skips.
+constexpr std::size_t entry_size = 16;
+constexpr std::size_t entries_per_sector = sector_data_size / entry_size;
+constexpr std::size_t name_and_extension_size = 6 + 3;
 
 void put_le16(disk_image& disk, std::size_t offset, unsigned value)
 {
@@ -70,6 +86,35 @@ int run_command(const std::string& command)
 #endif
 }
 
+#ifdef _WIN32
+int run_program(const std::string& command_line, const std::string& out_path, const std::string& err_path)
+{
+    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+    HANDLE out = CreateFileW(widen(out_path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE err = CreateFileW(widen(err_path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = out;
+    startup.hStdError = err;
+    PROCESS_INFORMATION process = {};
+    std::wstring line = widen(command_line);
+    DWORD status = static_cast<DWORD>(-1);
+    if (CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &status);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    CloseHandle(out);
+    CloseHandle(err);
+    return static_cast<int>(status);
+}
+#endif
+
 void put_le32(disk_image& disk, std::size_t offset, std::uint32_t value)
 {
     put_le16(disk, offset, value & 0xFFFF);
@@ -78,7 +123,7 @@ void put_le32(disk_image& disk, std::size_t offset, std::uint32_t value)
 
 disk_image make_disk(int media_type)
 {
-    const std::size_t track_count = media_type == media_type_2dd ? track_count_2dd : track_count_2d;
+    const std::size_t track_count = media_type == media_2dd ? track_count_2dd : track_count_2d;
     disk_image disk(d88_header_size + track_count * track_size, 0xFF);
     std::memset(disk.data(), 0, d88_header_size);
     disk[media_type_offset] = static_cast<unsigned char>(media_type);
@@ -102,7 +147,7 @@ disk_image make_disk(int media_type)
 
 std::size_t table_entry_offset(const disk_image& disk)
 {
-    const unsigned track = disk[media_type_offset] == media_type_2dd ? directory_track_2dd : directory_track_2d;
+    const std::size_t track = disk[media_type_offset] == media_2dd ? directory_track_2dd : directory_track_2d;
     return track_table_offset + track_table_entry_size * track;
 }
 
@@ -111,10 +156,14 @@ std::size_t directory_track_offset(const disk_image& disk)
     return get_le32(disk, table_entry_offset(disk));
 }
 
+std::size_t sector_offset(const disk_image& disk, std::size_t sector)
+{
+    return directory_track_offset(disk) + sector * sector_record_size;
+}
+
 std::size_t entry_offset(const disk_image& disk, std::size_t index)
 {
-    const std::size_t sector = index / entries_per_sector;
-    return directory_track_offset(disk) + sector * sector_record_size + sector_header_size
+    return sector_offset(disk, index / entries_per_sector) + sector_header_size
         + (index % entries_per_sector) * entry_size;
 }
 
@@ -122,7 +171,7 @@ void set_entry(disk_image& disk, std::size_t index, const char* name_and_extensi
 {
     unsigned char* entry = &disk[entry_offset(disk, index)];
     std::memset(entry, 0, entry_size);
-    std::memcpy(entry, name_and_extension, name_size + extension_size);
+    std::memcpy(entry, name_and_extension, name_and_extension_size);
 }
 
 bool write_disk(const std::string& path, const disk_image& disk)
@@ -161,7 +210,7 @@ bool write_sparse_disk(const std::string& path, const disk_image& disk, std::uin
 
 disk_image make_sample_disk()
 {
-    disk_image disk = make_disk(media_type_2d);
+    disk_image disk = make_disk(media_2d);
     std::memcpy(disk.data(), "GAMES 1985", 10);
 
     // Files as saved over a disk's life: some deleted since (first byte 0),
@@ -194,9 +243,9 @@ disk_image make_sample_disk()
 
 disk_image make_numbered_disk(std::size_t file_count)
 {
-    disk_image disk = make_disk(media_type_2d);
+    disk_image disk = make_disk(media_2d);
     for (std::size_t index = 0; index < file_count; ++index) {
-        char name_and_extension[name_size + extension_size + 1];
+        char name_and_extension[name_and_extension_size + 1];
         std::snprintf(name_and_extension, sizeof name_and_extension, "F%05uDAT",
                       static_cast<unsigned>(index + 1) % 100000);
         set_entry(disk, index, name_and_extension);

@@ -9,6 +9,13 @@
 
 using disk_image = std::vector<unsigned char>;
 
+// The D88 layout as the tests know it. The builder describes the format with
+// its own numbers, never with the program's, so that a wrong number in the
+// program shows as a failing test instead of moving image and program
+// together.
+constexpr int media_2d = 0x00;
+constexpr int media_2dd = 0x10;
+constexpr int media_2hd = 0x20;
 constexpr std::size_t d88_header_size = 0x2B0;
 constexpr std::size_t sectors_per_track = 16;
 
@@ -17,10 +24,12 @@ constexpr std::size_t sectors_per_track = 16;
 disk_image make_disk(int media_type);
 
 // The file offset of the table entry of the disk's directory track, of that
-// track's first sector record, and of directory entry index (16 a sector;
-// from index 192 on, past the directory area).
+// track's first sector record, of its sector record `sector` (the directory
+// is records 0 to 11), and of directory entry index (16 a sector; from index
+// 192 on, past the directory).
 std::size_t table_entry_offset(const disk_image& disk);
 std::size_t directory_track_offset(const disk_image& disk);
+std::size_t sector_offset(const disk_image& disk, std::size_t sector);
 std::size_t entry_offset(const disk_image& disk, std::size_t index);
 
 // Stores 9 bytes, name then extension, as entry index; the rest of the entry
@@ -36,6 +45,12 @@ std::FILE* open_file(const std::string& path, const char* mode);
 // Runs a command line through the platform's shell (sh, or cmd on Windows)
 // and returns its exit status; -1 when it did not exit.
 int run_command(const std::string& command);
+
+#ifdef _WIN32
+// Starts a program by its Windows command line, with no shell between, its
+// standard output and error sent to files; returns its exit status.
+int run_program(const std::string& command_line, const std::string& out_path, const std::string& err_path);
+#endif
 
 bool write_disk(const std::string& path, const disk_image& disk);
 
