@@ -70,8 +70,10 @@ struct run_result {
 run_result run_flopdir(const std::string& arguments, const std::string& before = "",
                        const std::string& out_device = "")
 {
-    const std::string out_path = out_device.empty() ? scratch("stdout.txt") : out_device;
-    const std::string err_path = scratch("stderr.txt");
+    // Named after the test, so that tests run in parallel keep apart.
+    const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const std::string out_path = out_device.empty() ? scratch(test + ".out") : out_device;
+    const std::string err_path = scratch(test + ".err");
     const std::string program = FLOPDIR_EMULATOR + in_quotes(native(FLOPDIR_EXE)) + " " + arguments;
 #ifdef _WIN32
     // cmd.exe ends a command at a newline, even in quotes: without a change

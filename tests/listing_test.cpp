@@ -39,7 +39,7 @@ TEST(Listing, PrintsInUseEntriesByteForByte)
     } rows[] = {
         {"AB    BAS", "AB    .BAS\n"}, {"AB    BAS", "AB    .BAS\n"}, {"AB\0DEFBAS", "AB.BAS\n"},
         {"NAME     ", "NAME  .   \n"}, {"NAME  \0AS", "NAME  .\n"}, {"NAME  B\0S", "NAME  .B\n"},
-        {"KANA\xB1\xDD" "BAS", "KANA\xB1\xDD.BAS\n"}, {"A\nB\x1B[\x7F" "BAS", "A?B?[?.BAS\n"},
+        {"KANA\xB1\xDD" "BAS", "KANA\xB1\xDD.BAS\n"}, {"A\nB\x1B[\x7F" "B\x1FS", "A?B?[?.B?S\n"},
     };
     disk_image disk = make_disk(media_2d);
     std::string expected;
