@@ -1,5 +1,5 @@
 # Cross-compiles for Windows with Debian's MinGW-w64 toolchain and runs what
-# it builds under Wine, through cmake/wine-run.sh. Included by a toolchain
+# it builds under Wine, through wine-run.sh beside it. Included by a toolchain
 # file per machine, which sets CMAKE_SYSTEM_PROCESSOR, flopdir_triple and
 # flopdir_wine (the Wine loader for that machine's programs).
 # The posix thread model is needed: GoogleTest uses std::mutex.

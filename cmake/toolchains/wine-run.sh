@@ -13,5 +13,16 @@ set -e
 loader=$1
 shift
 export WINEDEBUG="${WINEDEBUG--all}" WINEDLLOVERRIDES="${WINEDLLOVERRIDES-mscoree,mshtml=}"
-"$loader" cmd /c exit </dev/null >/dev/null 2>&1
+# When Wine cannot start at all, say why in one line, before CTest reports
+# only an exit status.
+if ! failure=$("$loader" cmd /c exit </dev/null 2>&1 >/dev/null); then
+    case $failure in
+    *"xec format error"*)
+        reason="exec format error: this kernel runs no 32-bit x86 code; test the 64-bit build instead: cmake --workflow --preset win64" ;;
+    *)
+        reason=$(printf '%s\n' "$failure" | head -n 1) ;;
+    esac
+    echo "wine-run.sh: $loader cannot start Windows programs here ($reason)" >&2
+    exit 1
+fi
 exec "$loader" "$@"

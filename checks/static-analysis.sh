@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Static analysis of the program in src/: clang-tidy with the checked-in
 # .clang-tidy, then cppcheck; fails on any finding of either.
-#   tools/analyse.sh BUILD_DIR    (any configured build: it holds the
-#                                  compile_commands.json clang-tidy reads)
+#   checks/static-analysis.sh BUILD_DIR    (any configured build: it holds
+#                                           the compile_commands.json that
+#                                           clang-tidy reads)
 set -euo pipefail
-build=${1:?usage: tools/analyse.sh BUILD_DIR}
+build=${1:?usage: checks/static-analysis.sh BUILD_DIR}
 cd "$(dirname "$0")/.."
-for tool in clang-tidy cppcheck; do
-    command -v "$tool" >/dev/null || { echo "$tool is missing (Debian package $tool)" >&2; exit 1; }
-done
+source checks/common.sh
+needs clang-tidy cppcheck
+[ -f "$build/compile_commands.json" ] || { echo "no $build/compile_commands.json: configure $build first" >&2; exit 1; }
 echo "clang-tidy: src/*.cpp"
 status=0
 findings=$(clang-tidy -p "$build" --quiet src/*.cpp 2>&1) || status=$?

@@ -6,6 +6,8 @@
 # Needs bash-completion and zsh (Debian packages of those names).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source checks/common.sh
+needs bash zsh /usr/share/bash-completion/bash_completion:bash-completion
 source_dir=$PWD
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT

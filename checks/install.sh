@@ -4,16 +4,17 @@
 # scratch prefix, the manual page rendered by man -l without a warning, the
 # .deb (lintian, its fields, its files, the completions where bash-completion
 # and zsh look, the program it holds), the portable .tar.gz and the win32
-# .zip. Run after the release, deb and win32 builds.
+# .zip. Each flopdir found must list the sample as examples/sample.txt
+# holds it. Run after the release, deb and win32 builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source checks/common.sh
+needs cmake cpack readelf:binutils man:man-db lintian dpkg-deb:dpkg pkg-config:pkgconf zsh tar
+for build in release deb win32; do
+    [ -f "build/$build/CMakeCache.txt" ] || { echo "no build/$build: run the $build build first" >&2; exit 1; }
+done
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
-
-# The program at $1 must list the bundled sample as the release build does.
-lists_sample() {
-    "$1" examples/sample.d88 | cmp - <(build/release/flopdir examples/sample.d88)
-}
 
 needed=$(readelf -d build/release/flopdir | grep NEEDED || true)
 if [ -n "$needed" ]; then
@@ -35,8 +36,7 @@ if [ -n "$warnings" ]; then
 fi
 echo "the manual page renders without a warning"
 
-cpack --preset deb >/dev/null
-deb=$(ls build/deb/flopdir_*.deb)
+deb=$(made_package deb)
 echo "lintian $deb (errors and warnings fail):"
 lintian_status=0
 report=$(lintian --fail-on error,warning --display-info "$deb" 2>&1) || lintian_status=$?
@@ -54,8 +54,7 @@ zsh -fc 'print -l $fpath' | grep -qx /usr/share/zsh/vendor-completions
 [ -f "$stage/deb/usr/share/zsh/vendor-completions/_flopdir" ] || { echo "no zsh completion in its fpath" >&2; exit 1; }
 echo "the completions are where bash-completion and zsh look"
 
-cpack --preset release >/dev/null
-tarball=$(ls build/release/flopdir-*-linux-*.tar.gz)
+tarball=$(made_package release)
 echo "$tarball:"
 tar -tzf "$tarball" | sed 's/^/  /'
 tar -xzf "$tarball" -C "$stage"
@@ -63,11 +62,10 @@ top=$stage/$(basename "$tarball" .tar.gz)
 lists_sample "$top/bin/flopdir"
 [ -f "$top/LICENSE" ] && [ -f "$top/README.md" ]
 
-cpack --preset win32 >/dev/null
-zip=$(ls build/win32/flopdir-*-win32.zip)
+zip=$(made_package win32)
 echo "$zip:"
 cmake -E tar tf "$zip" | sed 's/^/  /'
-(cd "$stage" && cmake -E tar xf "$OLDPWD/$zip")
+(cd "$stage" && cmake -E tar xf "$zip")
 folder=$stage/$(basename "$zip" .zip)
 [ -f "$folder/flopdir.exe" ] && [ -f "$folder/LICENSE" ]
 if [ "$(head -c 200 "$folder/README.txt" | grep -c $'\r$')" -eq 0 ]; then
