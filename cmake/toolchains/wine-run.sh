@@ -14,15 +14,19 @@ loader=$1
 shift
 export WINEDEBUG="${WINEDEBUG--all}" WINEDLLOVERRIDES="${WINEDLLOVERRIDES-mscoree,mshtml=}"
 # When Wine cannot start at all, say why in one line, before CTest reports
-# only an exit status.
-if ! failure=$("$loader" cmd /c exit </dev/null 2>&1 >/dev/null); then
-    case $failure in
+# only an exit status. What Wine says goes to a file: its background
+# programs keep their descriptors, and a pipe would never end.
+log=$(mktemp)
+if ! "$loader" cmd /c exit </dev/null >/dev/null 2>"$log"; then
+    case $(cat "$log") in
     *"xec format error"*)
         reason="exec format error: this kernel runs no 32-bit x86 code; test the 64-bit build instead: cmake --workflow --preset win64" ;;
     *)
-        reason=$(printf '%s\n' "$failure" | head -n 1) ;;
+        reason=$(head -n 1 "$log") ;;
     esac
+    rm -f "$log"
     echo "wine-run.sh: $loader cannot start Windows programs here ($reason)" >&2
     exit 1
 fi
+rm -f "$log"
 exec "$loader" "$@"
