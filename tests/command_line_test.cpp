@@ -65,8 +65,9 @@ struct run_result {
     std::string err;
 };
 
-// Runs the built program through the shell: `before` may change directory or
-// pipe into it. Standard output is captured, unless it is sent to out_device.
+// Runs the built program through the shell, where `before` may change
+// directory or pipe into it. Standard output is captured, unless it is sent
+// to out_device.
 run_result run_flopdir(const std::string& arguments, const std::string& before = "",
                        const std::string& out_device = "")
 {
