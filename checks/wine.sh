@@ -30,7 +30,7 @@ workflow_both_ways() {
 }
 
 workflow_both_ways win64
-if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
     workflow_both_ways win32
     tested=build/win32/flopdir.exe loader=/usr/lib/wine/wine
 else

@@ -55,14 +55,15 @@ TEST(Listing, PrintsInUseEntriesByteForByte)
 // name a file, whatever the rest of the name holds.
 TEST(Listing, ListsAnEntryByItsFirstByteOnlyWhenItIsAnAsciiLetter)
 {
+    // 192 entries a disk: two disks hold the 256 bytes.
+    disk_image disks[] = {make_disk(media_2d), make_disk(media_2d)};
+    for (unsigned byte = 0; byte < 256; ++byte) {
+        char entry[] = "?AAAAABAS";
+        entry[0] = static_cast<char>(byte);
+        set_entry(disks[byte / 192], byte % 192, entry);
+    }
     std::string listed_first_bytes;
-    for (unsigned first = 0; first < 256; first += 192) {
-        disk_image disk = make_disk(media_2d);
-        for (unsigned byte = first; byte < first + 192 && byte < 256; ++byte) {
-            char entry[] = "?AAAAABAS";
-            entry[0] = static_cast<char>(byte);
-            set_entry(disk, byte - first, entry);
-        }
+    for (const disk_image& disk : disks) {
         const std::string listing = listing_of(disk);
         for (std::size_t line = 0; line < listing.size(); line += sizeof "?AAAAA.BAS\n" - 1)
             listed_first_bytes += listing[line];

@@ -89,11 +89,13 @@ int run_command(const std::string& command)
 #ifdef _WIN32
 int run_program(const std::string& command_line, const std::string& out_path, const std::string& err_path)
 {
-    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
-    HANDLE out = CreateFileW(widen(out_path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-    HANDLE err = CreateFileW(widen(err_path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    const auto output_file = [](const std::string& path) {
+        SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+        return CreateFileW(widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    HANDLE out = output_file(out_path);
+    HANDLE err = output_file(err_path);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -151,14 +153,9 @@ std::size_t table_entry_offset(const disk_image& disk)
     return track_table_offset + track_table_entry_size * track;
 }
 
-std::size_t directory_track_offset(const disk_image& disk)
-{
-    return get_le32(disk, table_entry_offset(disk));
-}
-
 std::size_t sector_offset(const disk_image& disk, std::size_t sector)
 {
-    return directory_track_offset(disk) + sector * sector_record_size;
+    return get_le32(disk, table_entry_offset(disk)) + sector * sector_record_size;
 }
 
 std::size_t entry_offset(const disk_image& disk, std::size_t index)
@@ -204,7 +201,7 @@ bool write_sparse_disk(const std::string& path, const disk_image& disk, std::uin
     if (file == nullptr)
         return false;
     const bool written = write_at(file, 0, header.data(), header.size())
-        && write_at(file, track_offset, &disk[directory_track_offset(disk)], track_size);
+        && write_at(file, track_offset, &disk[sector_offset(disk, 0)], track_size);
     return std::fclose(file) == 0 && written;
 }
 

@@ -24,11 +24,9 @@ constexpr std::size_t sectors_per_track = 16;
 disk_image make_disk(int media_type);
 
 // The file offset of the table entry of the disk's directory track, of that
-// track's first sector record, of its sector record `sector` (the directory
-// is records 0 to 11), and of directory entry index (16 a sector; from index
-// 192 on, past the directory).
+// track's sector record `sector` (the directory is records 0 to 11), and of
+// directory entry index (16 a sector; from index 192 on, past the directory).
 std::size_t table_entry_offset(const disk_image& disk);
-std::size_t directory_track_offset(const disk_image& disk);
 std::size_t sector_offset(const disk_image& disk, std::size_t sector);
 std::size_t entry_offset(const disk_image& disk, std::size_t index);
 

@@ -17,16 +17,18 @@ export WINEDEBUG="${WINEDEBUG--all}" WINEDLLOVERRIDES="${WINEDLLOVERRIDES-mscore
 # only an exit status. What Wine says goes to a file: its background
 # programs keep their descriptors, and a pipe would never end.
 log=$(mktemp)
-if ! "$loader" cmd /c exit </dev/null >/dev/null 2>"$log"; then
-    case $(cat "$log") in
+status=0
+"$loader" cmd /c exit </dev/null >/dev/null 2>"$log" || status=$?
+failure=$(cat "$log")
+rm -f "$log"
+if [ "$status" -ne 0 ]; then
+    case $failure in
     *"xec format error"*)
         reason="exec format error: this kernel runs no 32-bit x86 code; test the 64-bit build instead: cmake --workflow --preset win64" ;;
     *)
-        reason=$(head -n 1 "$log") ;;
+        reason=$(printf '%s\n' "$failure" | head -n 1) ;;
     esac
-    rm -f "$log"
     echo "wine-run.sh: $loader cannot start Windows programs here ($reason)" >&2
     exit 1
 fi
-rm -f "$log"
 exec "$loader" "$@"
