@@ -18,16 +18,18 @@ bool locate_directory(std::FILE* image, unsigned char (&area)[directory_area_siz
         return false;
     }
 
+    const std::uint64_t entry_offset = track_table_offset + track_table_entry_size * directory_track;
     unsigned char entry[track_table_entry_size];
-    if (!seek_image(image, track_table_offset + track_table_entry_size * directory_track)
-        || std::fread(entry, 1, sizeof entry, image) != sizeof entry)
+    if (!seek_image(image, entry_offset) || std::fread(entry, 1, sizeof entry, image) != sizeof entry)
         return false;
     const std::uint32_t track_offset = static_cast<std::uint32_t>(entry[0])
         | static_cast<std::uint32_t>(entry[1]) << 8
         | static_cast<std::uint32_t>(entry[2]) << 16
         | static_cast<std::uint32_t>(entry[3]) << 24;
-    // Zero marks a track that the image does not hold.
-    if (track_offset == 0)
+    // Zero marks a track that the image does not hold. No track can start
+    // before the end of the very entry that locates it: a file with such an
+    // offset is not a disk image (most programs have a small number there).
+    if (track_offset < entry_offset + track_table_entry_size)
         return false;
 
     // The whole area is read before anything is listed, so that an image cut

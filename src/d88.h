@@ -27,8 +27,9 @@ constexpr std::size_t directory_area_size = directory_sector_count * sector_reco
 
 // Finds the directory track from the media type and reads its directory area
 // whole into area. False for an illegal image: a media type other than 2D or
-// 2DD, a track the image does not hold, a file that ends before the end of the
-// directory area, or any failed seek or read.
+// 2DD, a track the image does not hold (offset 0) or that would start inside
+// the header before the end of its own table entry, a file that ends before
+// the end of the directory area, or any failed seek or read.
 bool locate_directory(std::FILE* image, unsigned char (&area)[directory_area_size]);
 
 // The data of directory sector 0 to 11, in stored order.

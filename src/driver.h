@@ -11,5 +11,6 @@
 int list_image(std::FILE* image, std::FILE* out);
 
 // Runs one listing on standard output and returns the process's exit status:
-// 0 after a listing, 1 after a reported failure.
+// 0 after a listing written whole; 1 after one of the three messages, or,
+// with nothing more written, when the listing could not be written.
 int run_flopdir(int argc, path_char* argv[]);

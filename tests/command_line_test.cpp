@@ -10,6 +10,7 @@
 #endif
 
 #include "d88_builder.h"
+#include "processes.h"
 
 #ifndef FLOPDIR_EMULATOR
 #define FLOPDIR_EMULATOR ""

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "d88.h"
@@ -87,6 +88,14 @@ TEST(Listing, WalksTwelveSectorsInStoredOrderWhateverTheirHeaders)
     EXPECT_EQ(listing_of(disk), "END0  .ONE\nSTART1.ONE\nLAST  .ONE\n");
 }
 
+// Points the directory track at offset, with a file at the start of its
+// first sector there: the file is listed if, and only if, the offset is taken.
+void move_directory_track(disk_image& disk, std::uint32_t offset)
+{
+    put_le32(disk, table_entry_offset(disk), offset);
+    std::memcpy(&disk[entry_offset(disk, 0)], "FILE  BAS", 9);
+}
+
 TEST(Locating, FollowsTheMediaTypeAndRefusesWhatTheImageDoesNotHold)
 {
     const std::string listed = "FILE  .BAS\n";
@@ -117,6 +126,15 @@ TEST(Locating, FollowsTheMediaTypeAndRefusesWhatTheImageDoesNotHold)
         {"27 bytes", media_2d, [](disk_image& d) { d.resize(27); }, illegal},
         {"ends inside the table entry", media_2d, [](disk_image& d) { d.resize(179); }, illegal},
         {"track offset zero", media_2d, [](disk_image& d) { put_le32(d, 176, 0); }, illegal},
+        // No track starts inside the table entry that locates it: the 2D
+        // entry ends at 180, the 2DD one at 332.
+        {"2D track at 1", media_2d, [](disk_image& d) { move_directory_track(d, 1); }, illegal},
+        {"2D track at 179", media_2d, [](disk_image& d) { move_directory_track(d, 179); }, illegal},
+        {"2D track at 180", media_2d, [](disk_image& d) { move_directory_track(d, 180); }, listed},
+        {"2DD track at 1", media_2dd, [](disk_image& d) { move_directory_track(d, 1); }, illegal},
+        {"2DD track at 331", media_2dd, [](disk_image& d) { move_directory_track(d, 331); }, illegal},
+        {"2DD track at 332", media_2dd, [](disk_image& d) { move_directory_track(d, 332); }, listed},
+        {"a 64-bit ELF program", media_2d, [](disk_image& d) { d = make_elf_program(); }, illegal},
         {"track past the end", media_2d,
          [](disk_image& d) { put_le32(d, 176, static_cast<std::uint32_t>(d.size())); }, illegal},
         {"ends inside the directory", media_2d,

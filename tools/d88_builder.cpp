@@ -1,17 +1,9 @@
 #include "d88_builder.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
-#ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-#else
-#include <sys/wait.h>
-#endif
-
-#include "platform.h"
+#include "files.h"
 
 namespace {
 
@@ -51,71 +43,10 @@ std::uint32_t get_le32(const disk_image& disk, std::size_t offset)
 
 bool write_at(std::FILE* file, std::uint64_t offset, const unsigned char* bytes, std::size_t size)
 {
-    return seek_image(file, offset) && std::fwrite(bytes, 1, size, file) == size;
+    return seek_file(file, offset) && std::fwrite(bytes, 1, size, file) == size;
 }
-
-#ifdef _WIN32
-std::wstring widen(const std::string& utf8)
-{
-    std::wstring wide(utf8.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                                             &wide[0], static_cast<int>(wide.size()))));
-    return wide;
-}
-#endif
 
 } // namespace
-
-std::FILE* open_file(const std::string& path, const char* mode)
-{
-#ifdef _WIN32
-    return _wfopen(widen(path).c_str(), widen(mode).c_str());
-#else
-    return std::fopen(path.c_str(), mode);
-#endif
-}
-
-int run_command(const std::string& command)
-{
-#ifdef _WIN32
-    // cmd /c drops the first and the last quote of its command line.
-    return _wsystem(widen("\"" + command + "\"").c_str());
-#else
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-}
-
-#ifdef _WIN32
-int run_program(const std::string& command_line, const std::string& out_path, const std::string& err_path)
-{
-    const auto output_file = [](const std::string& path) {
-        SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
-        return CreateFileW(widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    };
-    HANDLE out = output_file(out_path);
-    HANDLE err = output_file(err_path);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = out;
-    startup.hStdError = err;
-    PROCESS_INFORMATION process = {};
-    std::wstring line = widen(command_line);
-    DWORD status = static_cast<DWORD>(-1);
-    if (CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
-        WaitForSingleObject(process.hProcess, INFINITE);
-        GetExitCodeProcess(process.hProcess, &status);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-    CloseHandle(out);
-    CloseHandle(err);
-    return static_cast<int>(status);
-}
-#endif
 
 void put_le32(disk_image& disk, std::size_t offset, std::uint32_t value)
 {
@@ -180,19 +111,6 @@ bool write_disk(const std::string& path, const disk_image& disk)
     return std::fclose(file) == 0 && written;
 }
 
-std::string read_file(const std::string& path)
-{
-    std::string bytes;
-    std::FILE* file = open_file(path, "rb");
-    if (file == nullptr)
-        return bytes;
-    char buffer[4096];
-    for (std::size_t size; (size = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-        bytes.append(buffer, size);
-    std::fclose(file);
-    return bytes;
-}
-
 bool write_sparse_disk(const std::string& path, const disk_image& disk, std::uint32_t track_offset)
 {
     disk_image header(disk.begin(), disk.begin() + d88_header_size);
@@ -248,4 +166,34 @@ disk_image make_numbered_disk(std::size_t file_count)
         set_entry(disk, index, name_and_extension);
     }
     return disk;
+}
+
+disk_image make_elf_program()
+{
+    constexpr std::size_t program_size = 64 * 1024;
+    constexpr std::size_t elf_header_size = 64;
+    constexpr std::size_t program_header_size = 56;
+    // Segment types: PHDR, INTERP, then a LOAD for each part of the program.
+    const std::uint32_t segment_types[] = {6, 3, 1, 1};
+    constexpr std::uint32_t interpreter_offset = 0x318;
+    constexpr std::uint32_t entry_point = 0x61D0;
+
+    disk_image program(program_size, 0);
+    const unsigned char identification[] = {0x7F, 'E', 'L', 'F', 2 /* 64-bit */, 1 /* little-endian */, 1};
+    std::memcpy(program.data(), identification, sizeof identification);
+    put_le16(program, 16, 3); // position-independent program
+    put_le16(program, 18, 0x3E); // x86-64
+    put_le32(program, 20, 1); // version
+    put_le32(program, 24, entry_point);
+    put_le32(program, 32, elf_header_size); // where the program headers start
+    put_le16(program, 52, elf_header_size);
+    put_le16(program, 54, program_header_size);
+    put_le16(program, 56, sizeof segment_types / sizeof segment_types[0]);
+    std::size_t header = elf_header_size;
+    for (const std::uint32_t type : segment_types) {
+        put_le32(program, header, type);
+        header += program_header_size;
+    }
+    std::memcpy(&program[interpreter_offset], "/lib64/ld-linux-x86-64.so.2", 28);
+    return program;
 }

@@ -1,9 +1,9 @@
-// Builds D88 disk images in memory, for the tests and the bundled sample.
+// Builds D88 disk images in memory and writes them to files, for the tests,
+// the fuzzer's seeds and the bundled sample.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -36,24 +36,8 @@ void set_entry(disk_image& disk, std::size_t index, const char* name_and_extensi
 
 void put_le32(disk_image& disk, std::size_t offset, std::uint32_t value);
 
-// Paths here are UTF-8 on every platform. On Windows, where fopen and system
-// take the ANSI code page, they go through the UTF-16 calls.
-std::FILE* open_file(const std::string& path, const char* mode);
-
-// Runs a command line through the platform's shell (sh, or cmd on Windows)
-// and returns its exit status; -1 when it did not exit.
-int run_command(const std::string& command);
-
-#ifdef _WIN32
-// Starts a program by its Windows command line, with no shell between, its
-// standard output and error sent to files; returns its exit status.
-int run_program(const std::string& command_line, const std::string& out_path, const std::string& err_path);
-#endif
-
+// Paths are UTF-8 on every platform (tools/files.h).
 bool write_disk(const std::string& path, const disk_image& disk);
-
-// The whole file as bytes; empty when it cannot be read.
-std::string read_file(const std::string& path);
 
 // 3 GiB: past what a signed 32-bit file position can reach.
 constexpr std::uint32_t far_track_offset = 0xC0000000u;
@@ -68,3 +52,9 @@ disk_image make_sample_disk();
 // A 2D disk whose directory holds file_count files (at most 192), F00001.DAT
 // onwards.
 disk_image make_numbered_disk(std::size_t file_count);
+
+// What flopdir may be given by mistake: the start of a 64-bit x86 ELF
+// program as linkers lay it out (header, program headers for PHDR, INTERP and
+// LOAD), padded with zeros to 64 KiB. Its byte 27 reads as 2D, and the table
+// entry of 2D's directory track as 1, the type of its LOAD segment.
+disk_image make_elf_program();
