@@ -2,6 +2,7 @@
 # Checks the installed tree and the three packages: that the release flopdir
 # needs no shared library, cmake --install of the release build into a
 # scratch prefix, the manual page rendered by man -l without a warning, the
+# zsh completion where zsh looks under /usr/local and under /usr, the
 # .deb (lintian, its fields, its files, the completions where bash-completion
 # and zsh look, the program it holds), the portable .tar.gz and the win32
 # .zip. Each flopdir found must list the sample as examples/sample.txt
@@ -35,6 +36,20 @@ if [ -n "$warnings" ]; then
     exit 1
 fi
 echo "the manual page renders without a warning"
+# Under either prefix that Debian's zsh searches, the completion goes where
+# it looks.
+zsh_fpath=$(zsh -fc 'print -l $fpath')
+for prefix in /usr/local /usr; do
+    DESTDIR=$stage/root cmake --install build/release --prefix "$prefix" >/dev/null
+    folder=$(cd "$stage/root" && find . -name _flopdir -printf '%h')
+    folder=${folder#.}
+    if ! grep -qx "$folder" <<<"$zsh_fpath"; then
+        echo "cmake --install --prefix $prefix puts the zsh completion in $folder, where zsh does not look" >&2
+        exit 1
+    fi
+    echo "cmake --install --prefix $prefix puts the zsh completion in $folder, in zsh's fpath"
+    rm -rf "$stage/root"
+done
 
 deb=$(made_package deb)
 echo "lintian $deb (errors and warnings fail):"

@@ -19,8 +19,6 @@ if(WIN32)
 endif()
 
 option(FLOPDIR_DEBIAN "Install as a Debian package: copyright and changelog as Debian policy wants them" OFF)
-set(FLOPDIR_ZSH_COMPLETION_DIR ${CMAKE_INSTALL_DATADIR}/zsh/site-functions
-    CACHE STRING "Where zsh looks for completion functions, under the prefix")
 
 install(TARGETS flopdir RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
@@ -39,7 +37,17 @@ install(FILES ${PROJECT_BINARY_DIR}/flopdir.1.gz DESTINATION ${CMAKE_INSTALL_MAN
 # folder of XDG_DATA_DIRS (/usr/local/share and /usr/share by default).
 install(FILES completion/flopdir.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
         RENAME flopdir)
-install(FILES completion/_flopdir DESTINATION ${FLOPDIR_ZSH_COMPLETION_DIR})
+# zsh looks for completions in share/zsh/site-functions under its prefix;
+# Debian's zsh, of /usr, looks in /usr/local/share/zsh/site-functions and in
+# /usr/share/zsh/vendor-completions instead. The prefix can still change at
+# install time (cmake --install --prefix), so the folder is chosen then.
+install(CODE "
+  set(zsh_folder site-functions)
+  if(${FLOPDIR_DEBIAN} OR CMAKE_INSTALL_PREFIX MATCHES \"^/usr/*$\")
+    set(zsh_folder vendor-completions)
+  endif()
+  file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/zsh/\${zsh_folder}\" TYPE FILE
+       FILES \"${PROJECT_SOURCE_DIR}/completion/_flopdir\")")
 
 if(FLOPDIR_DEBIAN)
   # The licence as Debian's machine-readable copyright file wants it: the
