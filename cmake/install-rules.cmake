@@ -40,14 +40,19 @@ install(FILES completion/flopdir.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-
 # zsh looks for completions in share/zsh/site-functions under its prefix;
 # Debian's zsh, of /usr, looks in /usr/local/share/zsh/site-functions and in
 # /usr/share/zsh/vendor-completions instead. The prefix can still change at
-# install time (cmake --install --prefix), so the folder is chosen then.
-install(CODE "
-  set(zsh_folder site-functions)
-  if(${FLOPDIR_DEBIAN} OR CMAKE_INSTALL_PREFIX MATCHES \"^/usr/*$\")
-    set(zsh_folder vendor-completions)
-  endif()
-  file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/zsh/\${zsh_folder}\" TYPE FILE
-       FILES \"${PROJECT_SOURCE_DIR}/completion/_flopdir\")")
+# install time (cmake --install --prefix), so the folder is chosen then;
+# the Debian package's prefix is /usr.
+if(FLOPDIR_DEBIAN)
+  install(FILES completion/_flopdir DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions)
+else()
+  install(CODE "
+    set(zsh_folder site-functions)
+    if(CMAKE_INSTALL_PREFIX MATCHES \"^/usr/*$\")
+      set(zsh_folder vendor-completions)
+    endif()
+    file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/zsh/\${zsh_folder}\" TYPE FILE
+         FILES \"${PROJECT_SOURCE_DIR}/completion/_flopdir\")")
+endif()
 
 if(FLOPDIR_DEBIAN)
   # The licence as Debian's machine-readable copyright file wants it: the
