@@ -173,9 +173,7 @@ disk_image make_elf_program()
     constexpr std::size_t program_size = 64 * 1024;
     constexpr std::size_t elf_header_size = 64;
     constexpr std::size_t program_header_size = 56;
-    // Segment types: PHDR, INTERP, then a LOAD for each part of the program.
-    const std::uint32_t segment_types[] = {6, 3, 1, 1};
-    constexpr std::uint32_t interpreter_offset = 0x318;
+    const std::uint32_t segment_types[] = {6, 3, 1}; // PHDR, INTERP, LOAD
     constexpr std::uint32_t entry_point = 0x61D0;
 
     disk_image program(program_size, 0);
@@ -194,6 +192,5 @@ disk_image make_elf_program()
         put_le32(program, header, type);
         header += program_header_size;
     }
-    std::memcpy(&program[interpreter_offset], "/lib64/ld-linux-x86-64.so.2", 28);
     return program;
 }
