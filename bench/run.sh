@@ -5,8 +5,11 @@
 #     from it (strace);
 #   - instructions (valgrind's callgrind): the whole process's, and the
 #     listing's own share, that is flopdir's less those of an empty program
-#     compiled and linked the same way (bench/empty_program.cpp), so that the
-#     figure means the same for a static and a dynamic build;
+#     compiled and linked the same way (bench/empty_program.cpp): the cost
+#     of the listing beyond starting and ending a process. It is not the
+#     same for every build: a dynamic build's share also holds the binding
+#     of the stdio functions that flopdir calls, and the deb build's listing
+#     is compiled as Debian builds (see CONTRIBUTING.md);
 #   - wall time, against the empty program and against cat of the same image
 #     (hyperfine).
 # Prints Markdown tables. Fails when a listing takes more than 6 read and

@@ -1,6 +1,7 @@
 // Writes the fuzzer's seed images into a folder: small but legal 2D and 2DD
 // disks (the header, then the directory track alone), a medium flopdir
-// refuses, and cut-short images.
+// refuses, and an image cut short before the table entry of its directory
+// track.
 //   make_fuzz_seeds DIR
 #include <cstdio>
 #include <string>

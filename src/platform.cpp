@@ -7,8 +7,6 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
-#include <cstddef>
-
 std::FILE* open_image(const path_char* path)
 {
     return _wfopen(path, L"rb");

@@ -38,7 +38,9 @@ TEST(Listing, PrintsInUseEntriesByteForByte)
         const char* entry; // name and extension, 9 bytes
         const char* line;
     } rows[] = {
-        {"AB    BAS", "AB    .BAS\n"}, {"AB    BAS", "AB    .BAS\n"}, {"AB\0DEFBAS", "AB.BAS\n"},
+        {"AB    BAS", "AB    .BAS\n"},
+        {"AB    BAS", "AB    .BAS\n"}, // the same again: two entries of one name are two lines
+        {"AB\0DEFBAS", "AB.BAS\n"},
         {"NAME     ", "NAME  .   \n"}, {"NAME  \0AS", "NAME  .\n"}, {"NAME  B\0S", "NAME  .B\n"},
         {"KANA\xB1\xDD" "BAS", "KANA\xB1\xDD.BAS\n"}, {"A\nB\x1B[\x7F" "B\x1FS", "A?B?[?.B?S\n"},
     };

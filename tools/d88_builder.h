@@ -46,7 +46,7 @@ constexpr std::uint32_t far_track_offset = 0xC0000000u;
 // track_offset: a sparse file as large as the offset.
 bool write_sparse_disk(const std::string& path, const disk_image& disk, std::uint32_t track_offset);
 
-// The bundled example: a used 2D disk with a dozen files.
+// The bundled example: a used 2D disk with 15 files.
 disk_image make_sample_disk();
 
 // A 2D disk whose directory holds file_count files (at most 192), F00001.DAT
