@@ -28,8 +28,8 @@ bool locate_directory(std::FILE* image, unsigned char (&area)[directory_area_siz
         | static_cast<std::uint32_t>(entry[3]) << 24;
     // Zero marks a track that the image does not hold. No track can start
     // before the end of the very entry that locates it: a file with such an
-    // offset is not a disk image. A 64-bit Linux program has one there, the
-    // type of its third program header.
+    // offset is not a disk image. A 64-bit little-endian Linux program (of
+    // x86-64, say) has one there: the type of its third program header.
     if (track_offset < entry_offset + track_table_entry_size)
         return false;
 
