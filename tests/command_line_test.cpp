@@ -98,6 +98,18 @@ TEST(CommandLine, PrintsOneMessageOrTheListingWithItsStatus)
     ASSERT_TRUE(write_disk(legal, disk));
     ASSERT_TRUE(write_disk(scratch("-dash.d88"), disk));
     ASSERT_TRUE(write_sparse_disk(scratch("far.d88"), disk, far_track_offset));
+    // Too long a name to open anywhere, given relative to the scratch folder so
+    // that we know where each unit falls. Windows spells it 256 UTF-16 units at
+    // a time: the emoji's two units straddle the first piece's end (units 255
+    // and 256), and the katakana and the extension lie in a third piece.
+    const std::string long_name = "no\xC3\xA9" + std::string(252, 'x') + "\xF0\x9F\x92\xBE" + std::string(300, 'y')
+        + "\xE3\x82\xA2" "z.d88";
+#ifdef _WIN32
+    const std::string long_name_spelled = "no\xE9" + std::string(252, 'x') + "??" + std::string(300, 'y') + "?z.d88";
+#else
+    const std::string long_name_spelled = long_name;
+#endif
+    const std::string in_scratch = "cd " + in_quotes(native(FLOPDIR_SCRATCH)) + " && ";
 
     const struct {
         const char* what;
@@ -118,7 +130,8 @@ TEST(CommandLine, PrintsOneMessageOrTheListingWithItsStatus)
         {"the bundled sample", in_quotes(native(FLOPDIR_EXAMPLES "/sample.d88")), "",
          read_file(FLOPDIR_EXAMPLES "/sample.txt"), 0},
         {"second argument ignored", in_quotes(legal) + " " + in_quotes(missing), "", listing, 0},
-        {"path starting with a dash", "-dash.d88", "cd " + in_quotes(native(FLOPDIR_SCRATCH)) + " && ", listing, 0},
+        {"path starting with a dash", "-dash.d88", in_scratch, listing, 0},
+        {"a missing name of 563 units", in_quotes(long_name), in_scratch, "cannot open " + long_name_spelled + "\n", 1},
         {"empty directory", in_quotes(scratch("empty.d88")), "", "", 0},
         {"directory at 3 GiB", in_quotes(scratch("far.d88")), "", listing, 0},
 #ifdef _WIN32
