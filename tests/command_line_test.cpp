@@ -101,7 +101,8 @@ TEST(CommandLine, PrintsOneMessageOrTheListingWithItsStatus)
     // Too long a name to open anywhere, given relative to the scratch folder so
     // that we know where each unit falls. Windows spells it 256 UTF-16 units at
     // a time: the emoji's two units straddle the first piece's end (units 255
-    // and 256), and the katakana and the extension lie in a third piece.
+    // and 256), and the katakana and the extension lie in a third piece. Code
+    // page 1252 holds neither: each of their units is a '?'.
     const std::string long_name = "no\xC3\xA9" + std::string(252, 'x') + "\xF0\x9F\x92\xBE" + std::string(300, 'y')
         + "\xE3\x82\xA2" "z.d88";
 #ifdef _WIN32
