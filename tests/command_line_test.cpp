@@ -59,6 +59,12 @@ std::string in_quotes(const std::string& text)
     return "\"" + text + "\"";
 }
 
+// What goes before flopdir's command line to run it from the scratch folder.
+std::string from_scratch()
+{
+    return "cd " + in_quotes(native(FLOPDIR_SCRATCH)) + " && ";
+}
+
 struct run_result {
     int status;
     std::string out;
@@ -110,7 +116,6 @@ TEST(CommandLine, PrintsOneMessageOrTheListingWithItsStatus)
 #else
     const std::string long_name_spelled = long_name;
 #endif
-    const std::string in_scratch = "cd " + in_quotes(native(FLOPDIR_SCRATCH)) + " && ";
 
     const struct {
         const char* what;
@@ -131,8 +136,8 @@ TEST(CommandLine, PrintsOneMessageOrTheListingWithItsStatus)
         {"the bundled sample", in_quotes(native(FLOPDIR_EXAMPLES "/sample.d88")), "",
          read_file(FLOPDIR_EXAMPLES "/sample.txt"), 0},
         {"second argument ignored", in_quotes(legal) + " " + in_quotes(missing), "", listing, 0},
-        {"path starting with a dash", "-dash.d88", in_scratch, listing, 0},
-        {"a missing name of 563 units", in_quotes(long_name), in_scratch, "cannot open " + long_name_spelled + "\n", 1},
+        {"path starting with a dash", "-dash.d88", from_scratch(), listing, 0},
+        {"a missing name of 563 units", in_quotes(long_name), from_scratch(), "cannot open " + long_name_spelled + "\n", 1},
         {"empty directory", in_quotes(scratch("empty.d88")), "", "", 0},
         {"directory at 3 GiB", in_quotes(scratch("far.d88")), "", listing, 0},
 #ifdef _WIN32
@@ -195,7 +200,7 @@ TEST(CommandLine, OpensAnImageByANameInAnyScript)
             std::string before;
             std::string folder;
         } places[] = {
-            {"relative", "cd " + in_quotes(folder) + " && ", ""},
+            {"relative", from_scratch(), ""},
             {"absolute", "", fully_qualified(folder) + native("/")},
         };
         for (const auto& place : places) {
